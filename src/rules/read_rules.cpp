@@ -1,0 +1,48 @@
+#include "rules/read_rules.hpp"
+
+#include "runtime/codepage.hpp"
+#include "runtime/files.hpp"
+#include "rules/rule_texts.hpp"
+#include "textsvc/regex_object.hpp"
+#include "ui/unit_names.hpp"
+
+namespace tesmolen {
+
+const Text& readFailedMessage() {
+    static const Text text = gbk(u8"数据读取失败\r\n如有需要,请向官方反馈");
+    return text;
+}
+
+void parseRules(Program& program) {
+    RegexObject regex;
+    regex.compileAndRun(Text(rulePairPattern), program.state.currentRulesText,
+                        {.caseSensitive = false,
+                         .multiLine = true,
+                         .global = true,
+                         .quotePlaceholder = false});
+    ReportList& list = program.ui.list(unit::ruleList);
+    const int count = regex.matchCount();
+    for (int i = 1; i <= count; ++i) {
+        int row = list.appendRow(decimalText(i));
+        list.setCell(row, 1, regex.groupText(i, 1));
+    }
+    regex.destroy();
+}
+
+bool ruleListIsEmpty(Program& program) {
+    return program.ui.list(unit::ruleList).cell(0, 0).empty();
+}
+
+void readRules(Program& program) {
+    ReportList& list = program.ui.list(unit::ruleList);
+    list.setVisible(true);
+    list.deleteAllRows();
+    program.state.currentRulesText = toText(readWholeFile(program.state.hostsPath));
+    parseRules(program);
+    if (ruleListIsEmpty(program)) {
+        list.setVisible(false);
+        program.ui.messageBox(readFailedMessage(), MessageButtons::ok, program.state.titleText);
+    }
+}
+
+}  // namespace tesmolen

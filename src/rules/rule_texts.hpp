@@ -1,0 +1,29 @@
+#pragma once
+// The text forms of a rule. "#" is the only delimiter: a hosts text is a sequence of rule
+// blocks "#" + body + "#代码结束\r\n"; an editor text is built from head, entry and end pieces.
+
+#include <string_view>
+
+#include "runtime/text.hpp"
+
+namespace tesmolen {
+
+inline constexpr std::string_view lineEnd = "\r\n";
+inline constexpr std::string_view blockOpening = "#";
+// Finds every pair of "#" in a rules text; group 1 is the body between them.
+inline constexpr std::string_view rulePairPattern = R"(#([\s\S]*?)#)";
+
+const Text& codeBeginsText();  // "代码开始"
+const Text& codeEndsText();    // "代码结束"
+const Text& blockClosing();    // "#代码结束\r\n"
+
+// "#" + body + "#代码结束\r\n"
+Text composeRuleBlock(const Text& body);
+void appendRuleBlock(Text& hostsText, const Text& body);
+
+// Editor text pieces.
+Text editorHead(const Text& siteName);                    // "\r\n#" + site + "代码开始"
+Text editorEntry(const Text& ipAddress, const Text& host);  // "\r\n" + ip + " " + host
+Text editorEnd(const Text& siteName);                     // "\r\n#" + site + "代码结束"
+
+}  // namespace tesmolen

@@ -1,0 +1,99 @@
+#include "runtime/codepage.hpp"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
+
+#include <algorithm>
+#include <cerrno>
+
+namespace tesmolen {
+
+#ifdef _WIN32
+
+namespace {
+std::string convert(std::string_view in, UINT from, UINT to) {
+    if (in.empty()) return {};
+    int wide = MultiByteToWideChar(from, 0, in.data(), static_cast<int>(in.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(wide), L'\0');
+    MultiByteToWideChar(from, 0, in.data(), static_cast<int>(in.size()), w.data(), wide);
+    int n = WideCharToMultiByte(to, 0, w.data(), wide, nullptr, 0, "?", nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(to, 0, w.data(), wide, out.data(), n, to == CP_UTF8 ? nullptr : "?",
+                        nullptr);
+    return out;
+}
+}  // namespace
+
+std::string gbkToUtf8(std::string_view gbk) { return convert(gbk, 936, CP_UTF8); }
+Text utf8ToGbk(std::string_view utf8) { return convert(utf8, CP_UTF8, 936); }
+
+#else
+
+namespace {
+
+constexpr std::string_view replacementCharacter = "\xEF\xBF\xBD";
+
+// Length of the UTF-8 sequence that starts with this byte; 1 for a stray byte.
+size_t utf8SequenceLength(unsigned char lead) {
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
+    if (lead >= 0xC2) return 2;
+    return 1;
+}
+
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts the whole input; an invalid or unconvertible sequence is skipped and replaced.
+    template <typename SkipLength>
+    std::string run(std::string_view in, std::string_view replacement, SkipLength skipLength) {
+        std::string out;
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) return out;
+        out.reserve(in.size() * 3 / 2 + 8);
+        char buffer[4096];
+        char* src = const_cast<char*>(in.data());
+        size_t left = in.size();
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        while (left > 0) {
+            char* dst = buffer;
+            size_t room = sizeof buffer;
+            size_t rc = iconv(cd_, &src, &left, &dst, &room);
+            out.append(buffer, static_cast<size_t>(dst - buffer));
+            if (rc != static_cast<size_t>(-1) || errno == E2BIG) continue;
+            // EILSEQ or EINVAL (a sequence cut off at the end): replace and go on.
+            size_t skip = std::min(left, skipLength(static_cast<unsigned char>(*src)));
+            out.append(replacement);
+            src += skip;
+            left -= skip;
+        }
+        return out;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+}  // namespace
+
+std::string gbkToUtf8(std::string_view gbk) {
+    Converter converter("UTF-8", "GBK");
+    return converter.run(gbk, replacementCharacter, [](unsigned char) { return size_t{1}; });
+}
+
+Text utf8ToGbk(std::string_view utf8) {
+    Converter converter("GBK", "UTF-8");
+    return converter.run(utf8, "?", utf8SequenceLength);
+}
+
+#endif
+
+}  // namespace tesmolen

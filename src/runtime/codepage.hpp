@@ -1,0 +1,22 @@
+#pragma once
+// Conversion between the program's GBK texts and UTF-8, used only where a text meets the toolkit
+// or the file system. Neither direction fails: bytes that are not GBK decode to U+FFFD, and
+// characters that GBK lacks encode as "?".
+
+#include <string>
+#include <string_view>
+
+#include "runtime/text.hpp"
+
+namespace tesmolen {
+
+std::string gbkToUtf8(std::string_view gbk);
+Text utf8ToGbk(std::string_view utf8);
+
+// A u8"..." literal as GBK bytes. Callers keep the result in a function-local static so the
+// conversion happens once.
+inline Text gbk(std::u8string_view literal) {
+    return utf8ToGbk(std::string_view(reinterpret_cast<const char*>(literal.data()), literal.size()));
+}
+
+}  // namespace tesmolen

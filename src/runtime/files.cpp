@@ -1,0 +1,80 @@
+#include "runtime/files.hpp"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "runtime/codepage.hpp"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace tesmolen {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char separator = static_cast<char>(fs::path::preferred_separator);
+
+Text withSeparator(Text folder) {
+    if (folder.empty() || folder.back() != separator) folder += separator;
+    return folder;
+}
+
+Text programText(const fs::path& path) {
+#ifdef _WIN32
+    return path.string();  // already in the system code page
+#else
+    return utf8ToGbk(path.string());
+#endif
+}
+
+}  // namespace
+
+std::string nativePath(const Text& path) {
+#ifdef _WIN32
+    return path;
+#else
+    return gbkToUtf8(path);
+#endif
+}
+
+Bytes readWholeFile(const Text& path) {
+    std::ifstream in(nativePath(path), std::ios::binary);
+    if (!in) return {};
+    std::error_code ec;
+    auto size = fs::file_size(nativePath(path), ec);
+    Bytes bytes;
+    if (!ec) bytes.reserve(static_cast<size_t>(size));
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) return {};
+    return bytes;
+}
+
+bool fileExists(const Text& path) {
+    std::error_code ec;
+    return fs::is_regular_file(nativePath(path), ec);
+}
+
+Text currentDirectory() {
+    std::error_code ec;
+    fs::path cwd = fs::current_path(ec);
+    return ec ? Text{} : withSeparator(programText(cwd));
+}
+
+Text programFolder() {
+    std::error_code ec;
+#ifdef _WIN32
+    char buffer[MAX_PATH];
+    fs::path exe(std::string(buffer, GetModuleFileNameA(nullptr, buffer, MAX_PATH)));
+#else
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+#endif
+    if (ec || exe.empty()) return currentDirectory();
+    return withSeparator(programText(exe.parent_path()));
+}
+
+}  // namespace tesmolen

@@ -1,0 +1,48 @@
+#pragma once
+// The application state and the seams every command works through.
+
+#include <vector>
+
+#include "runtime/net.hpp"
+#include "runtime/shell.hpp"
+#include "runtime/text.hpp"
+#include "runtime/ui.hpp"
+#include "runtime/window_system.hpp"
+
+namespace tesmolen {
+
+struct AppState {
+    Text titleText;
+    Text backupPath;
+    Text backupText;
+    Text hostsPath;
+    Text currentRulesText;
+    std::vector<WindowRecord> windowList;
+};
+
+// A value kept in the program as a cipher text, decoded at start-up with its own key.
+struct StoredValue {
+    Text cipherText;
+    Text key;
+};
+
+struct StoredValues {
+    StoredValue bannerPicture1;
+    StoredValue bannerPicture2;
+    StoredValue bannerPicture3;
+    StoredValue notice;
+    StoredValue hostsFile;
+    Text makerWebHost;
+    Text makerRuleHost;
+};
+
+struct Program {
+    AppState state;
+    Ui& ui;
+    Net& net;
+    Shell& shell;
+    WindowSystem& windows;
+    StoredValues stored;
+};
+
+}  // namespace tesmolen

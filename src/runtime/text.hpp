@@ -1,0 +1,25 @@
+#pragma once
+// Texts are GBK byte strings: lengths and positions count bytes. A Text never holds a zero byte;
+// Bytes may, and turning Bytes into a Text keeps what stands before the first zero.
+
+#include <string>
+#include <string_view>
+
+namespace tesmolen {
+
+using Text = std::string;
+using Bytes = std::string;
+
+// The bytes up to the first zero byte.
+Text toText(std::string_view bytes);
+
+// The text's bytes, without a terminator.
+inline Bytes toBytes(const Text& text) { return text; }
+
+// Decimal digits, no leading zeros or spaces.
+Text decimalText(long long number);
+
+// "a".."z" made "A".."Z"; every other byte, GBK lead and trail bytes included, stays.
+Text upperCase(std::string_view text);
+
+}  // namespace tesmolen

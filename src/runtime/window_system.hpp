@@ -1,0 +1,35 @@
+#pragma once
+// The desktop's top-level windows, as the owned message box needs them.
+
+#include <cstdint>
+#include <functional>
+
+#include "runtime/text.hpp"
+
+namespace tesmolen {
+
+using WindowHandle = std::uintptr_t;
+
+struct WindowRecord {
+    WindowHandle handle = 0;
+    std::uint32_t processId = 0;
+    std::uint32_t threadId = 0;
+    Text title;      // at most 255 bytes
+    Text className;  // at most 49 bytes
+};
+
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+    virtual std::uint32_t currentProcessId() const = 0;
+    // Calls visit for every top-level window, in the system's order, until it returns false.
+    virtual void enumerateWindows(const std::function<bool(WindowHandle)>& visit) = 0;
+    // Fills process id, thread id, title and class name of a window.
+    virtual WindowRecord describeWindow(WindowHandle window) = 0;
+    // A message box with the Win32 style bits (icon and buttons) owned by the window (0: none).
+    // Returns the Win32 button id (1 OK, 2 Cancel, ... 6 Yes, 7 No), 0 on failure.
+    virtual int messageBox(WindowHandle owner, const Text& text, const Text& title,
+                           std::uint32_t style) = 0;
+};
+
+}  // namespace tesmolen

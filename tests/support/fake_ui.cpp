@@ -1,0 +1,109 @@
+#include "support/fake_ui.hpp"
+
+#include <stdexcept>
+
+namespace tesmolen::testing {
+
+void FakeReportList::deleteAllRows() {
+    rows_.clear();
+    selected_ = -1;
+}
+
+int FakeReportList::appendRow(const Text& column0) {
+    rows_.push_back({column0, {}});
+    return static_cast<int>(rows_.size()) - 1;
+}
+
+void FakeReportList::setCell(int row, int column, const Text& text) {
+    if (row < 0 || row >= rowCount()) return;
+    Row& r = rows_[static_cast<size_t>(row)];
+    if (column == 0) r.column0 = text;
+    if (column == 1) r.column1 = text;
+}
+
+Text FakeReportList::cell(int row, int column) const {
+    if (row < 0 || row >= rowCount()) return {};
+    const Row& r = rows_[static_cast<size_t>(row)];
+    if (column == 0) return r.column0;
+    if (column == 1) return r.column1;
+    return {};
+}
+
+void FakeReportList::deleteRow(int row) {
+    if (row < 0 || row >= rowCount()) return;
+    rows_.erase(rows_.begin() + row);
+    if (selected_ >= rowCount()) selected_ = rowCount() - 1;
+}
+
+std::vector<Text> FakeReportList::bodies() const {
+    std::vector<Text> result;
+    for (const Row& r : rows_) result.push_back(r.column1);
+    return result;
+}
+
+std::vector<Text> FakeReportList::numbers() const {
+    std::vector<Text> result;
+    for (const Row& r : rows_) result.push_back(r.column0);
+    return result;
+}
+
+void FakeGraphicButton::setPicture(int slot, const Bytes& image) {
+    if (slot >= 1 && slot <= 4) pictures_[slot - 1] = image;
+}
+
+Bytes FakeGraphicButton::picture(int slot) const {
+    return slot >= 1 && slot <= 4 ? pictures_[slot - 1] : Bytes{};
+}
+
+bool FakeFileDialog::show() {
+    shown_.push_back(settings_);
+    std::optional<Text> choice;
+    if (!choices_.empty()) {
+        choice = choices_.front();
+        choices_.pop_front();
+    }
+    if (!choice) return false;
+    chosen_ = *choice;
+    return true;
+}
+
+FakeUi::FakeUi() = default;
+
+template <typename Kind>
+Kind& FakeUi::find(UnitName name) {
+    auto it = units_.find(name);
+    if (it == units_.end()) {
+        it = units_.emplace(std::u8string(name), std::make_unique<Kind>()).first;
+    }
+    auto* unit = dynamic_cast<Kind*>(it->second.get());
+    if (unit == nullptr) {
+        throw std::logic_error("unit of another kind: " +
+                               std::string(reinterpret_cast<const char*>(name.data()), name.size()));
+    }
+    return *unit;
+}
+
+Unit& FakeUi::unit(UnitName name) { return fakeUnit(name); }
+FakeUnit& FakeUi::fakeUnit(UnitName name) { return find<FakeUnit>(name); }
+FakeReportList& FakeUi::fakeList(UnitName name) { return find<FakeReportList>(name); }
+FakeGraphicButton& FakeUi::fakeGraphicButton(UnitName name) {
+    return find<FakeGraphicButton>(name);
+}
+FakeTimer& FakeUi::fakeTimer(UnitName name) { return find<FakeTimer>(name); }
+FakeFileDialog& FakeUi::fakeFileDialog(UnitName name) { return find<FakeFileDialog>(name); }
+
+int FakeUi::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
+    messages.push_back({text, buttons, title});
+    if (!answers_.empty()) {
+        int answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    return buttons == MessageButtons::yesNo ? answerNo_ : 0;
+}
+
+void FakeUi::popUpMenu(UnitName menu, ScreenPoint at) {
+    popUps.push_back({std::u8string(menu), at});
+}
+
+}  // namespace tesmolen::testing
