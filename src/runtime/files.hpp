@@ -3,6 +3,7 @@
 // system's own encoding here, at the edge.
 
 #include <string>
+#include <string_view>
 
 #include "runtime/text.hpp"
 
@@ -12,6 +13,13 @@ namespace tesmolen {
 Bytes readWholeFile(const Text& path);
 
 bool fileExists(const Text& path);
+
+// Replaces the file by exactly these bytes, or creates it. The bytes go to a temporary file
+// beside the target, reach the disk, and are renamed over it, so a failure at any point leaves
+// the previous file whole; the target keeps its permission bits. Where a rename cannot replace
+// the file (a bind-mounted file, a folder the user may not write), the file is rewritten in
+// place, and put back as it was if that write fails. True when the bytes reached the file.
+bool writeWholeFile(const Text& path, std::string_view bytes);
 
 // The process's current directory, ending in a path separator.
 Text currentDirectory();

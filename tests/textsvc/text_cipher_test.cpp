@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "runtime/codepage.hpp"
+#include "textsvc/text_cipher.hpp"
+
+namespace tesmolen {
+namespace {
+
+TEST(TextCipher, KnownAnswers) {
+    EXPECT_EQ(decodeText("AANN", "Tesmolen"), "#");
+    EXPECT_EQ(encodeTextWithSalt(gbk(u8"#A代码开始\r\n0.0.0.0 h1\r\n#代码结束\r\n"), "Tesmolen", "QZ"),
+              "QZHHMIACDEFADJOHPFHCPINFBEPIKIBHNGFGBGEPINMFACCNNGBCNPIGMBOLPADHEJMAKAJB");
+}
+
+TEST(TextCipher, FirstKeystreamByteComesFromTheSecondEntry) {
+    // With a key text that leaves the permutation as it is after the schedule, the first byte
+    // is S[S[2] + S[j] + 1]; compare against a direct evaluation of the 1-based arithmetic.
+    for (const std::string& keyText :
+         std::vector<std::string>{"ab", "TesmolenQZ", std::string(300, '\xFF')}) {
+        std::array<unsigned, 257> s{};
+        for (unsigned n = 1; n <= 256; ++n) s[n] = n - 1;
+        unsigned j = 0;
+        for (unsigned i = 1; i <= 256; ++i) {
+            j = (j + s[i] + static_cast<unsigned char>(keyText[(i - 1) % keyText.size()])) % 256 + 1;
+            std::swap(s[i], s[j]);
+        }
+        unsigned i = 2;
+        j = s[2] % 256 + 1;
+        std::swap(s[i], s[j]);
+        unsigned expected = s[(s[i] + s[j]) % 256 + 1];
+        CipherStream stream(keyText);
+        EXPECT_EQ(stream.next(), expected) << keyText;
+    }
+}
+
+TEST(TextCipher, DecodeEdges) {
+    EXPECT_EQ(decodeText("", "k"), "");
+    EXPECT_EQ(decodeText("AB", "k"), "");
+    // Small letters decode like capitals.
+    const Text cipher = encodeTextWithSalt("hello", "k", "XY");
+    Text lower = cipher.substr(0, 2);
+    for (char c : cipher.substr(2)) lower += static_cast<char>(c - 'A' + 'a');
+    EXPECT_EQ(decodeText(lower, "k"), "hello");
+    // An odd last letter is a byte of its own value.
+    const Text one = encodeTextWithSalt("a", "k", "XY");
+    CipherStream stream(Text("kXY"));
+    stream.next();
+    const auto second = static_cast<char>(3 ^ stream.next());
+    EXPECT_EQ(decodeText("XY" + one.substr(2) + "D", "k"), Text("a") + second);
+}
+
+TEST(TextCipher, DecodedZeroEndsTheText) {
+    // Code a text with a zero byte in the middle by hand.
+    const Text cipher = encodeTextWithSalt(std::string("ab\0cd", 5), "k", "MN");
+    EXPECT_EQ(cipher.size(), 12u);
+    EXPECT_EQ(decodeText(cipher, "k"), "ab");
+}
+
+TEST(TextCipher, RoundTripsEveryByteAtEveryPosition) {
+    const Text key = gbk(u8"Tesmolen广告");
+    for (int shift = 0; shift < 300; shift += 7) {
+        Text text(static_cast<std::size_t>(shift), 'x');
+        for (int b = 1; b <= 255; ++b) text += static_cast<char>(b);
+        const Text cipher = encodeText(text, key);
+        ASSERT_EQ(cipher.size(), 2 + 2 * text.size());
+        EXPECT_GE(cipher[0], 'A');
+        EXPECT_LE(cipher[0], 'Z');
+        EXPECT_GE(cipher[1], 'A');
+        EXPECT_LE(cipher[1], 'Z');
+        for (std::size_t i = 2; i < cipher.size(); ++i) {
+            ASSERT_TRUE(cipher[i] >= 'A' && cipher[i] <= 'P') << i;
+        }
+        EXPECT_EQ(decodeText(cipher, key), text);
+        EXPECT_NE(decodeText(cipher, "Tesmolen"), text);
+    }
+}
+
+TEST(TextCipher, SaltsAreFreshAndUniform) {
+    std::set<char> seen;
+    std::set<Text> salts;
+    for (int i = 0; i < 2000; ++i) {
+        const Text cipher = encodeText("", "k");
+        ASSERT_EQ(cipher.size(), 2u);
+        seen.insert(cipher[0]);
+        seen.insert(cipher[1]);
+        salts.insert(cipher);
+        EXPECT_EQ(decodeText(cipher, "k"), "");
+    }
+    EXPECT_EQ(seen.size(), 26u);
+    EXPECT_GT(salts.size(), 500u);
+}
+
+}  // namespace
+}  // namespace tesmolen
