@@ -13,20 +13,23 @@ const Text& readFailedMessage() {
     return text;
 }
 
-void parseRules(Program& program) {
+void parseRulesInto(const Text& rulesText, ReportList& list) {
     RegexObject regex;
-    regex.compileAndRun(Text(rulePairPattern), program.state.currentRulesText,
+    regex.compileAndRun(Text(rulePairPattern), rulesText,
                         {.caseSensitive = false,
                          .multiLine = true,
                          .global = true,
                          .quotePlaceholder = false});
-    ReportList& list = program.ui.list(unit::ruleList);
     const int count = regex.matchCount();
     for (int i = 1; i <= count; ++i) {
         int row = list.appendRow(decimalText(i));
         list.setCell(row, 1, regex.groupText(i, 1));
     }
     regex.destroy();
+}
+
+void parseRules(Program& program) {
+    parseRulesInto(program.state.currentRulesText, program.ui.list(unit::ruleList));
 }
 
 bool ruleListIsEmpty(Program& program) {

@@ -4,8 +4,11 @@
 
 namespace tesmolen {
 
-// Appends one row of the rule list per "#" pair of the current rules text, numbered from "1";
-// never clears the list.
+// Appends one row per "#" pair of the rules text to the list: the pair's number ("1", "2", ...)
+// in column 0, the text between the two "#" in column 1. Never clears the list.
+void parseRulesInto(const Text& rulesText, ReportList& list);
+
+// The same for the current rules text and the rule list.
 void parseRules(Program& program);
 
 // 读取: loads the hosts file into the rule list; reports when it holds no rule.

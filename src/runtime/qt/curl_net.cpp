@@ -1,0 +1,63 @@
+#include "runtime/qt/curl_net.hpp"
+
+#include <curl/curl.h>
+
+#include <chrono>
+#include <memory>
+
+namespace tesmolen {
+
+namespace {
+
+using Easy = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
+
+Easy newEasy() {
+    Easy easy(curl_easy_init(), &curl_easy_cleanup);
+    if (easy) {
+        curl_easy_setopt(easy.get(), CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(easy.get(), CURLOPT_CONNECTTIMEOUT_MS,
+                         CurlNet::connectTimeoutMilliseconds);
+    }
+    return easy;
+}
+
+size_t appendBytes(char* data, size_t size, size_t count, void* bytes) {
+    static_cast<Bytes*>(bytes)->append(data, size * count);
+    return size * count;
+}
+
+}  // namespace
+
+CurlNet::CurlNet() { curl_global_init(CURL_GLOBAL_DEFAULT); }
+
+CurlNet::~CurlNet() { curl_global_cleanup(); }
+
+Bytes CurlNet::httpRead(const Text& url) {
+    Easy easy = newEasy();
+    if (!easy) return {};
+    Bytes bytes;
+    curl_easy_setopt(easy.get(), CURLOPT_URL, url.c_str());
+    curl_easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, totalTimeoutMilliseconds);
+    curl_easy_setopt(easy.get(), CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(easy.get(), CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(easy.get(), CURLOPT_FAILONERROR, 1L);
+    curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, appendBytes);
+    curl_easy_setopt(easy.get(), CURLOPT_WRITEDATA, &bytes);
+    if (curl_easy_perform(easy.get()) != CURLE_OK) return {};
+    return bytes;
+}
+
+int CurlNet::reachability(const Text& host, int waitMilliseconds) {
+    Easy easy = newEasy();
+    if (!easy || host.empty()) return -1;
+    const Text url = "http://" + host + "/";
+    curl_easy_setopt(easy.get(), CURLOPT_URL, url.c_str());
+    curl_easy_setopt(easy.get(), CURLOPT_CONNECT_ONLY, 1L);
+    curl_easy_setopt(easy.get(), CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(waitMilliseconds));
+    const auto start = std::chrono::steady_clock::now();
+    if (curl_easy_perform(easy.get()) != CURLE_OK) return -1;
+    const auto taken = std::chrono::steady_clock::now() - start;
+    return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(taken).count());
+}
+
+}  // namespace tesmolen
