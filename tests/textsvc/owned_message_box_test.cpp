@@ -88,15 +88,6 @@ TEST_F(OwnedMessageBox, WithoutAWindowOfItsOwnTheBoxHasNoOwner) {
     EXPECT_EQ(t.windows.boxes[1].owner, 0u);
 }
 
-TEST_F(OwnedMessageBox, TheOwnerIsSearchedAgainOnEveryCall) {
-    ownedMessageBox(t.program, "x");
-    t.windows.windows.erase(t.windows.windows.begin() + 2);
-    ownedMessageBox(t.program, "y");
-    ASSERT_EQ(t.windows.boxes.size(), 2u);
-    EXPECT_EQ(t.windows.boxes[0].owner, 0x30u);
-    EXPECT_EQ(t.windows.boxes[1].owner, 0x40u);
-}
-
 TEST_F(OwnedMessageBox, LeftoverWindowRecordsPlayNoPart) {
     t.program.state.windowList = {{0x99, 700, 1, "stale", "stale"}};
     EXPECT_EQ(findOwnerWindow(t.program, 700), 0x30u);
