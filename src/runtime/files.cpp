@@ -42,16 +42,22 @@ std::string nativePath(const Text& path) {
 #endif
 }
 
-Bytes readWholeFile(const Text& path) {
-    std::ifstream in(nativePath(path), std::ios::binary);
-    if (!in) return {};
+std::optional<Bytes> readWholeFileIfReadable(const Text& path) {
+    const std::string native = nativePath(path);
     std::error_code ec;
-    auto size = fs::file_size(nativePath(path), ec);
+    if (!fs::is_regular_file(native, ec)) return std::nullopt;
+    std::ifstream in(native, std::ios::binary);
+    if (!in) return std::nullopt;
+    auto size = fs::file_size(native, ec);
     Bytes bytes;
     if (!ec) bytes.reserve(static_cast<size_t>(size));
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) return {};
+    if (in.bad()) return std::nullopt;
     return bytes;
+}
+
+Bytes readWholeFile(const Text& path) {
+    return readWholeFileIfReadable(path).value_or(Bytes{});
 }
 
 bool fileExists(const Text& path) {
