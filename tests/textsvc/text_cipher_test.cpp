@@ -73,9 +73,11 @@ TEST(TextCipher, DecodedZeroEndsTheText) {
 
 TEST(TextCipher, RoundTripsEveryByteAtEveryPosition) {
     const Text key = gbk(u8"Tesmolen广告");
-    for (int shift = 0; shift < 300; shift += 7) {
-        Text text(static_cast<std::size_t>(shift), 'x');
-        for (int b = 1; b <= 255; ++b) text += static_cast<char>(b);
+    // Each rotation puts every byte value at another position; twice over, the texts are
+    // longer than 256 bytes and every value meets every position of the first 510.
+    for (int rotation = 0; rotation < 255; ++rotation) {
+        Text text;
+        for (int n = 0; n < 510; ++n) text += static_cast<char>((n + rotation) % 255 + 1);
         const Text cipher = encodeText(text, key);
         ASSERT_EQ(cipher.size(), 2 + 2 * text.size());
         EXPECT_GE(cipher[0], 'A');
