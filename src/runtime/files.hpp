@@ -13,8 +13,8 @@ namespace tesmolen {
 // All bytes of the file; empty when it is missing or cannot be read.
 Bytes readWholeFile(const Text& path);
 
-// All bytes of the file; nothing when it is missing, is not a regular file (a folder) or cannot
-// be read. An existing empty file gives no bytes, but gives them.
+// All bytes of the file; nothing when it is missing, is a folder or cannot be read. An existing
+// empty file gives no bytes, but gives them.
 std::optional<Bytes> readWholeFileIfReadable(const Text& path);
 
 bool fileExists(const Text& path);
