@@ -1,6 +1,7 @@
 #include "rulefiles/delete_all_rules.hpp"
 
 #include "runtime/codepage.hpp"
+#include "runtime/message_boxes.hpp"
 #include "ui/unit_names.hpp"
 
 namespace tesmolen {
@@ -16,13 +17,11 @@ const Text& deletedAllMessage() {
 }
 
 void deleteAllRules(Program& program) {
-    Ui& ui = program.ui;
-    const Text& title = program.state.titleText;
-    if (ui.messageBox(deleteAllQuestion(), MessageButtons::yesNo, title) != answerYes) return;
-    ReportList& list = ui.list(unit::ruleList);
+    if (!askYesNo(program, deleteAllQuestion())) return;
+    ReportList& list = program.ui.list(unit::ruleList);
     list.deleteAllRows();
     list.setVisible(false);
-    ui.messageBox(deletedAllMessage(), MessageButtons::ok, title);
+    report(program, deletedAllMessage());
 }
 
 }  // namespace tesmolen

@@ -1,9 +1,9 @@
 #include "rulefiles/import_export.hpp"
 
-#include "rulefiles/message_boxes.hpp"
 #include "rules/read_rules.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
+#include "runtime/message_boxes.hpp"
 #include "textsvc/text_cipher.hpp"
 #include "ui/unit_names.hpp"
 

@@ -2,6 +2,7 @@
 
 #include "rules/rule_texts.hpp"
 #include "runtime/codepage.hpp"
+#include "runtime/message_boxes.hpp"
 #include "ui/unit_names.hpp"
 
 namespace tesmolen {
@@ -27,10 +28,6 @@ namespace {
 void appendToPreview(Program& program, const Text& piece) {
     Unit& preview = program.ui.unit(unit::previewBox);
     preview.setText(preview.text() + piece);
-}
-
-void report(Program& program, const Text& message) {
-    program.ui.messageBox(message, MessageButtons::ok, program.state.titleText);
 }
 
 }  // namespace

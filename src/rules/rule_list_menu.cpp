@@ -1,6 +1,7 @@
 #include "rules/rule_list_menu.hpp"
 
 #include "runtime/codepage.hpp"
+#include "runtime/message_boxes.hpp"
 #include "ui/unit_names.hpp"
 
 namespace tesmolen {
@@ -17,9 +18,7 @@ void popUpRuleListMenu(Program& program) {
 }
 
 void deleteSelectedRule(Program& program) {
-    const int answer = program.ui.messageBox(deleteEntryQuestion(), MessageButtons::yesNo,
-                                             program.state.titleText);
-    if (answer != answerYes) return;
+    if (!askYesNo(program, deleteEntryQuestion())) return;
     ReportList& list = program.ui.list(unit::ruleList);
     const int row = list.selectedRow();
     if (row >= 0) list.deleteRow(row);

@@ -3,6 +3,7 @@
 #include "rules/hosts_text.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
+#include "runtime/message_boxes.hpp"
 #include "runtime/product.hpp"
 #include "textsvc/owned_message_box.hpp"
 #include "ui/unit_names.hpp"
@@ -22,7 +23,7 @@ const Text& saveFailedMessage() {
 void saveRules(Program& program) {
     const Text hostsText = hostsTextOf(program.ui.list(unit::ruleList));
     if (!writeWholeFile(program.state.hostsPath, toBytes(hostsText))) {
-        program.ui.messageBox(saveFailedMessage(), MessageButtons::ok, program.state.titleText);
+        report(program, saveFailedMessage());
         return;
     }
     ownedMessageBox(program, savedMessage(), {.title = Text(productName)});

@@ -57,7 +57,7 @@ TEST_F(DeleteAllRules, YesEmptiesAndHidesTheListButLeavesTheHostsFile) {
 }
 
 TEST_F(DeleteAllRules, AnEmptyHiddenListStillAsksAndReports) {
-    t.ruleList().setVisible(false);
+    ASSERT_FALSE(t.ruleList().visible());
     t.ui.answerYes();
     deleteAllRules(t.program);
     EXPECT_EQ(t.ui.messages.size(), 2u);

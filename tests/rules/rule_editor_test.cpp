@@ -30,15 +30,7 @@ constexpr EditorFlags exportable(EditorFlags flags) {
 
 class RuleEditor : public ::testing::Test {
 protected:
-    RuleEditor() {
-        // The editor tab as the window starts.
-        for (UnitName name :
-             {unit::addEntryButton, unit::endEditingButton, unit::exportButton, unit::previewBox}) {
-            t.ui.fakeUnit(name).setEnabled(false);
-        }
-        t.ui.fakeUnit(unit::ipBox).setText("0.0.0.0");
-        t.program.state.titleText = "Title";
-    }
+    RuleEditor() { t.program.state.titleText = "Title"; }
 
     testing::FakeUnit& unitNamed(UnitName name) { return t.ui.fakeUnit(name); }
     Text text(UnitName name) { return unitNamed(name).text(); }
@@ -79,6 +71,8 @@ protected:
 
 TEST_F(RuleEditor, TwoRulesCollectInThePreview) {
     expectFlags(idleAtStart);
+    EXPECT_EQ(text(unit::ipBox), "0.0.0.0");
+    EXPECT_EQ(preview(), "");
 
     type(unit::siteNameBox, "A");
     click(unit::newRuleButton, newRule);

@@ -1,5 +1,5 @@
 #pragma once
-// The rule-file commands' message boxes: the title text as title, no icon.
+// The commands' message boxes: the title text as title, no icon.
 
 #include "runtime/program.hpp"
 
