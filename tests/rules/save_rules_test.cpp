@@ -8,7 +8,7 @@
 #include "rules/rule_list_menu.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
-#include "support/file_traps.hpp"
+#include "support/fault_folders.hpp"
 #include "support/test_program.hpp"
 
 namespace tesmolen {
@@ -142,17 +142,6 @@ TEST_F(SaveRules, ADeletedRowIsGoneFromTheFileAfterTheSave) {
     EXPECT_EQ(saved(), gbk(u8"#b#代码结束\r\n#c#代码结束\r\n"));
 }
 
-TEST_F(SaveRules, ABindMountedHostsFileIsRewrittenInPlace) {
-    t.temp.write("hosts", "old rules that are longer than the new ones");
-    testing::BindMountedFile mounted(t.temp.folder() / "hosts", false);
-    if (!mounted.made()) GTEST_SKIP() << mounted.failure();
-    fillList({"a"});
-    saveRules(t.program);
-    expectSaved();
-    EXPECT_EQ(saved(), gbk(u8"#a#代码结束\r\n"));
-    EXPECT_EQ(t.temp.names(), std::vector<std::string>{"hosts"});
-}
-
 TEST_F(SaveRules, AMissingFolderIsReported) {
     t.program.state.hostsPath = t.temp.path("etc/hosts");
     fillList({"a", "b"});
@@ -182,10 +171,10 @@ protected:
     }
 };
 
-TEST_F(SaveRulesOverAnUnwritableFile, AnImmutableFileStaysWhole) {
+TEST_F(SaveRulesOverAnUnwritableFile, ALockedFileStaysWhole) {
     t.temp.write("hosts", old);
-    testing::ImmutableFile locked(t.temp.folder() / "hosts");
-    if (!locked.made()) GTEST_SKIP() << locked.failure();
+    testing::LockedFile locked(t.temp.folder() / "hosts");
+    if (!locked.ready()) GTEST_SKIP() << "cannot lock a file here";
     fillList({"new"});
     saveRules(t.program);
     expectSaveFailed({"new"});
@@ -194,8 +183,8 @@ TEST_F(SaveRulesOverAnUnwritableFile, AnImmutableFileStaysWhole) {
 
 TEST_F(SaveRulesOverAnUnwritableFile, AReadOnlyMountedFileStaysWhole) {
     t.temp.write("hosts", old);
-    testing::BindMountedFile mounted(t.temp.folder() / "hosts", true);
-    if (!mounted.made()) GTEST_SKIP() << mounted.failure();
+    testing::ReadOnlyMountedFile mounted(t.temp.folder() / "hosts");
+    if (!mounted.ready()) GTEST_SKIP() << "cannot mount here";
     fillList({"new"});
     saveRules(t.program);
     expectSaveFailed({"new"});
@@ -203,17 +192,15 @@ TEST_F(SaveRulesOverAnUnwritableFile, AReadOnlyMountedFileStaysWhole) {
 }
 
 TEST_F(SaveRulesOverAnUnwritableFile, AFullDiskLeavesTheOldFileWhole) {
-    const fs::path folder = t.temp.folder() / "small";
-    fs::create_directory(folder);
-    testing::SmallFileSystem small(folder, 64 * 1024);
-    if (!small.made()) GTEST_SKIP() << small.failure();
-    t.temp.write("small/hosts", old);
-    t.program.state.hostsPath = t.temp.path("small/hosts");
+    testing::SmallDisk disk(64 * 1024);
+    if (!disk.ready()) GTEST_SKIP() << "cannot mount a small tmpfs here";
+    t.program.state.hostsPath = (disk.folder() / "hosts").string();
+    ASSERT_TRUE(writeWholeFile(t.program.state.hostsPath, old));
     const Text large(100 * 1024, 'x');
     fillList({large});
     saveRules(t.program);
     expectSaveFailed({large});
-    expectOldFileWhole(folder);
+    expectOldFileWhole(disk.folder());
 }
 
 }  // namespace
