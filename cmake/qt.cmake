@@ -28,7 +28,7 @@ add_executable(tesmolen WIN32 src/app/main.cpp)
 target_link_libraries(tesmolen PRIVATE tesmolen_qt)
 
 if(WIN32)
-    set(TESMOLEN_ICON ${CMAKE_CURRENT_SOURCE_DIR}/resources/tesmolen.ico)
+    set(TESMOLEN_ICON ${CMAKE_CURRENT_SOURCE_DIR}/resources/pictures/icon.ico)
     configure_file(cmake/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/version.rc @ONLY)
     target_sources(tesmolen PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/version.rc)
 endif()

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 #include "runtime/qt/dialog_script.hpp"
 #include "runtime/qt/file_dialog.hpp"
 #include "runtime/ui.hpp"
@@ -55,7 +57,8 @@ private:
     bool enabled_ = true;
     bool disabledAsReadOnly_ = false;
     Text kept_;
-    QString keptShown_;
+    // What the widget showed for the kept bytes, while it showed them as given.
+    std::optional<QString> keptShown_;
 };
 
 class QtReportList : public ReportList, public QtUnit {

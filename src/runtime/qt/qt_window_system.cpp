@@ -83,7 +83,8 @@ void QtWindowSystem::enumerateWindows(const std::function<bool(WindowHandle)>& v
 }
 
 WindowRecord QtWindowSystem::describeWindow(WindowHandle window) {
-    WindowRecord record{.handle = window};
+    WindowRecord record;
+    record.handle = window;
     const QWidget* widget = liveWidget(window);
     if (widget == nullptr) return record;
     record.processId = currentProcessId();

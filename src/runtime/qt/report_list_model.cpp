@@ -23,7 +23,7 @@ QVariant ReportListModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             return oneLine(toQString(text));
         case Qt::ToolTipRole:
-            return text.empty() ? QVariant() : QVariant(toQString(text));
+            return text.empty() ? QVariant() : QVariant(withNewlines(toQString(text)));
         default:
             return {};
     }

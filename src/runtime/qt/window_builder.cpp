@@ -60,7 +60,7 @@ void applyLook(QWidget* widget, const UnitSpec& spec) {
     widget->setPalette(palette);
     if (spec.font) {
         QFont font = widget->font();
-        font.setFamilies({toQString(spec.font->face)});
+        if (!spec.font->face.empty()) font.setFamilies({toQString(spec.font->face)});
         font.setPixelSize(spec.font->pixelHeight);
         font.setWeight(QFont::Normal);
         widget->setFont(font);
@@ -82,7 +82,6 @@ void applyLook(QWidget* widget, const UnitSpec& spec) {
 QLabel* newLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
@@ -211,6 +210,10 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
             return nullptr;
     }
     applyLook(widget, spec);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        // Only a label with room for two lines wraps; a shorter one keeps its text on one line.
+        label->setWordWrap(spec.height >= 2 * label->fontMetrics().lineSpacing());
+    }
     addUnit(spec, std::move(unit));
     return widget;
 }
