@@ -1,5 +1,6 @@
-// tesmolen-screenshots DIR: one picture of the main window per tab, the window built as the
-// program builds it, on Qt's offscreen platform unless another one is asked for.
+// tesmolen-screenshots DIR: one picture of the main window per tab, and one of the settings tab
+// with rules in its list. The window is built as the program builds it, on Qt's offscreen
+// platform unless another one is asked for.
 
 #include <QApplication>
 #include <QBuffer>
@@ -12,6 +13,7 @@
 #include <QTextStream>
 #include <QWidget>
 
+#include "rules/read_rules.hpp"
 #include "runtime/qt/qt_ui.hpp"
 #include "ui/unit_names.hpp"
 
@@ -59,16 +61,31 @@ int main(int argc, char* argv[]) {
     ui.createMainWindow([](tesmolen::UnitName, tesmolen::UiEvent) {});
     ui.graphicButton(tesmolen::unit::banner).setPicture(1, bannerPicture());
     ui.showMainWindow();
+    auto save = [&ui, &folder, &err](const QString& name) {
+        QApplication::processEvents();
+        const QString file = folder.filePath(name + QStringLiteral(".png"));
+        if (!ui.mainWindow()->grab().save(file)) {
+            err << "cannot write " << file << "\n";
+            return false;
+        }
+        QTextStream(stdout) << file << "\n";
+        return true;
+    };
     const char* names[] = {"1-instructions", "2-settings", "3-editor", "4-donation"};
     for (int page = 0; page < ui.tabBar()->count() && page < 4; ++page) {
         ui.selectPage(page);
-        QApplication::processEvents();
-        const QString file = folder.filePath(QString::fromLatin1(names[page]) + ".png");
-        if (!ui.mainWindow()->grab().save(file)) {
-            err << "cannot write " << file << "\n";
-            return 1;
-        }
-        QTextStream(stdout) << file << "\n";
+        if (!save(QString::fromLatin1(names[page]))) return 1;
     }
+
+    // The settings tab once more, with rules read into the list.
+    tesmolen::ReportList& list = ui.list(tesmolen::unit::ruleList);
+    list.setVisible(true);
+    tesmolen::parseRulesInto(
+        "#SiteA\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC\r\n0.0.0.0 ads.example.com\r\n"
+        "0.0.0.0 track.example.com\r\n#\xB4\xFA\xC2\xEB\xBD\xE1\xCA\xF8\r\n"
+        "#SiteB\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC\r\n0.0.0.0 banner.example.net\r\n#",
+        list);
+    ui.selectPage(1);
+    if (!save(QStringLiteral("2-settings-rules"))) return 1;
     return 0;
 }
