@@ -184,11 +184,5 @@ TEST(WindowLayout, OpensOnThePageWithTheNotice) {
     EXPECT_EQ(pages[static_cast<size_t>(windowLayout().initialPage)], spec(unit::noticeBox).parent);
 }
 
-TEST(WindowLayout, RuleListColumnsFitTheList) {
-    const auto& columns = windowLayout().ruleListColumns;
-    ASSERT_EQ(columns.size(), 2u);
-    EXPECT_LE(columns[0].width + columns[1].width, spec(unit::ruleList).width);
-}
-
 }  // namespace
 }  // namespace tesmolen
