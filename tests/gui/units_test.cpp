@@ -109,9 +109,17 @@ TEST_F(Units, DisabledEditBoxesAreReadOnlyDisplays) {
     EXPECT_FALSE(preview.enabled());
     EXPECT_TRUE(box->isReadOnly());
     EXPECT_TRUE(box->isEnabled());
+    EXPECT_EQ(box->palette().color(QPalette::Base), box->palette().color(QPalette::Window));
     preview.setEnabled(true);
     EXPECT_FALSE(box->isReadOnly());
     EXPECT_TRUE(preview.enabled());
+    EXPECT_NE(box->palette().color(QPalette::Base), box->palette().color(QPalette::Window));
+
+    Unit& site = ui.unit(unit::siteNameBox);
+    site.setEnabled(false);
+    site.setEnabled(false);
+    site.setEnabled(true);
+    EXPECT_EQ(widget<QLineEdit>(unit::siteNameBox)->palette().color(QPalette::Base), Qt::white);
 }
 
 TEST_F(Units, TheIpBoxGivesItsDottedAddressOrTheEmptyText) {

@@ -27,13 +27,24 @@ void QtUnit::setVisible(bool visible) {
 }
 
 void QtUnit::setEnabled(bool enabled) {
+    const bool changed = enabled != enabled_;
     enabled_ = enabled;
     if (!widget_) return;
-    if (disabledAsReadOnly_) {
-        widget_->setProperty("readOnly", !enabled);
-    } else {
+    if (!disabledAsReadOnly_) {
         widget_->setEnabled(enabled);
+        return;
     }
+    widget_->setProperty("readOnly", !enabled);
+    if (!changed) return;
+    // A read-only box takes the background of the window around it, as a disabled one would.
+    QPalette palette = widget_->palette();
+    if (!enabled) {
+        enabledBase_ = palette.color(QPalette::Base);
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    } else {
+        palette.setColor(QPalette::Base, enabledBase_);
+    }
+    widget_->setPalette(palette);
 }
 
 int QtUnit::left() const { return widget_ ? widget_->x() : left_; }

@@ -2,6 +2,7 @@
 // The window's units as the commands see them, over Qt widgets. Each unit keeps the exact bytes
 // it was given and hands them back for as long as the user has not changed what it shows.
 
+#include <QColor>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -56,6 +57,7 @@ private:
     int top_;
     bool enabled_ = true;
     bool disabledAsReadOnly_ = false;
+    QColor enabledBase_;
     Text kept_;
     // What the widget showed for the kept bytes, while it showed them as given.
     std::optional<QString> keptShown_;
