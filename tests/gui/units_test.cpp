@@ -35,7 +35,8 @@ TEST_F(Units, ReportListCellsGiveBackTheExactBytesSet) {
     EXPECT_EQ(list.cell(row, 0), "1");
     EXPECT_EQ(list.cell(row, 2), "");
     EXPECT_EQ(list.cell(row + 1, 0), "");
-    const QString shown = widget<QTreeView>(unit::ruleList)->model()->index(row, 1).data().toString();
+    const QAbstractItemModel* model = widget<QTreeView>(unit::ruleList)->model();
+    const QString shown = model->index(row, 1).data().toString();
     EXPECT_FALSE(shown.contains(QChar(u'\n')) || shown.contains(QChar(u'\r')));
     EXPECT_TRUE(shown.contains(QStringLiteral(u"rule\u23CEline")));
 }

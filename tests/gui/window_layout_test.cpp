@@ -26,10 +26,6 @@ using testing::GuiWindow;
 
 std::string nameOf(UnitName name) { return toQString(name).toStdString(); }
 
-Text gbkOf(std::u8string_view literal) {
-    return utf8ToGbk({reinterpret_cast<const char*>(literal.data()), literal.size()});
-}
-
 // What the widget shows as its caption or content.
 QString shownText(QWidget* widget) {
     if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text();
@@ -66,7 +62,7 @@ TEST_F(WindowLayoutTest, EveryUnitHasItsParentRectangleFlagsAndCaption) {
         EXPECT_EQ(unit.left(), spec.left);
         EXPECT_EQ(unit.top(), spec.top);
         if (spec.kind != UnitKind::tabPage) {
-            EXPECT_EQ(unit.text(), gbkOf(spec.content));
+            EXPECT_EQ(unit.text(), gbk(spec.content));
         }
         if (!hasWidget(spec.kind)) {
             EXPECT_EQ(ui.widget(spec.name), nullptr);
@@ -106,7 +102,9 @@ TEST_F(WindowLayoutTest, EveryUnitHasItsParentRectangleFlagsAndCaption) {
 TEST_F(WindowLayoutTest, EarlierUnitsOfAParentLieAboveLaterOnes) {
     std::map<std::u8string, std::vector<QWidget*>> listed;  // by parent, in table order
     for (const UnitSpec& spec : windowLayout().units) {
-        if (hasWidget(spec.kind)) listed[std::u8string(spec.parent)].push_back(ui.widget(spec.name));
+        if (hasWidget(spec.kind)) {
+            listed[std::u8string(spec.parent)].push_back(ui.widget(spec.name));
+        }
     }
     for (const auto& [parent, units] : listed) {
         SCOPED_TRACE(nameOf(parent));

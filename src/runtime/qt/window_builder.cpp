@@ -36,10 +36,6 @@ constexpr const char* tabPageIndex = "tabPageIndex";
 
 QColor qtColour(const Colour& colour) { return {colour.red, colour.green, colour.blue}; }
 
-Text gbkOf(std::u8string_view literal) {
-    return utf8ToGbk({reinterpret_cast<const char*>(literal.data()), literal.size()});
-}
-
 bool isEditable(UnitKind kind) {
     return kind == UnitKind::editBox || kind == UnitKind::superEditBox ||
            kind == UnitKind::ipEditBox || kind == UnitKind::reportList;
@@ -48,7 +44,7 @@ bool isEditable(UnitKind kind) {
 void applyLook(QWidget* widget, const UnitSpec& spec) {
     QPalette palette = widget->palette();
     if (spec.textColour) {
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
             palette.setColor(role, qtColour(*spec.textColour));
         }
     }
@@ -138,7 +134,7 @@ void WindowBuilder::buildWindow() {
     window->setFixedSize(spec.outerWidth, spec.outerHeight);
     new WindowWatcher(*window, QSize(spec.outerWidth, spec.outerHeight), ui_.looping_);
     ui_.windowUnit_ = std::make_unique<QtUnit>(window, "windowTitle", TextPlace::singleLine);
-    ui_.windowUnit_->setText(gbkOf(spec.title));
+    ui_.windowUnit_->setText(gbk(spec.title));
     widgets_[std::u8string()] = window;
 }
 
@@ -309,7 +305,7 @@ QWidget* WindowBuilder::buildPictureButton(const UnitSpec& spec, QWidget* parent
 }
 
 void WindowBuilder::addUnit(const UnitSpec& spec, std::unique_ptr<QtUnit> unit) {
-    unit->setText(gbkOf(spec.content));
+    unit->setText(gbk(spec.content));
     unit->setVisible(spec.visible);
     unit->setEnabled(spec.enabled);
     ui_.units_[std::u8string(spec.name)] = std::move(unit);
