@@ -1,6 +1,6 @@
 #pragma once
-// The real main window, built as the program builds it, with the dialog script active and the
-// other seams faked.
+// The real main window and the desktop's windows, built as the program builds them, with their
+// dialog scripts active; network and shell are faked.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "app/application.hpp"
 #include "app/bindings.hpp"
 #include "runtime/qt/qt_ui.hpp"
+#include "runtime/qt/qt_window_system.hpp"
 #include "support/test_program.hpp"
 
 namespace tesmolen::testing {
@@ -25,6 +26,7 @@ protected:
         });
         program.state.titleText = "Tesmolen";
         ui.dialogScript().active = true;
+        windows.dialogScript().active = true;
         ui.showMainWindow();
     }
 
@@ -36,7 +38,7 @@ protected:
     QtUi ui;
     FakeNet net;
     FakeShell shell;
-    FakeWindowSystem windows;
+    QtWindowSystem windows;
     TempFolder temp;
     Program program{{}, ui, net, shell, windows, {}};
     std::vector<std::pair<UnitName, UiEvent>> raised;
