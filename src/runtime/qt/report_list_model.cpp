@@ -18,7 +18,7 @@ int ReportListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ReportListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !holds(index.row(), index.column())) return {};
-    const Text& text = cells_[at(index.row(), index.column())];
+    const Text text(CellStore::view(cells_[at(index.row(), index.column())]));
     switch (role) {
         case Qt::DisplayRole:
             return oneLine(toQString(text));
@@ -38,7 +38,7 @@ QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, i
 int ReportListModel::appendRow(const Text& column0) {
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    cells_.push_back(column0);
+    cells_.push_back(bytes_.store(column0));
     cells_.resize(cells_.size() + static_cast<std::size_t>(headers_.size()) - 1);
     endInsertRows();
     return row;
@@ -46,13 +46,13 @@ int ReportListModel::appendRow(const Text& column0) {
 
 void ReportListModel::setCell(int row, int column, const Text& text) {
     if (!holds(row, column)) return;
-    cells_[at(row, column)] = text;
+    cells_[at(row, column)] = bytes_.store(text);
     const QModelIndex changed = index(row, column);
     emit dataChanged(changed, changed);
 }
 
 Text ReportListModel::cell(int row, int column) const {
-    return holds(row, column) ? cells_[at(row, column)] : Text();
+    return holds(row, column) ? Text(CellStore::view(cells_[at(row, column)])) : Text();
 }
 
 void ReportListModel::deleteRow(int row) {
@@ -65,7 +65,8 @@ void ReportListModel::deleteRow(int row) {
 
 void ReportListModel::deleteAllRows() {
     beginResetModel();
-    std::vector<Text>().swap(cells_);
+    std::deque<CellStore::Cell>().swap(cells_);
+    bytes_.clear();
     endResetModel();
 }
 

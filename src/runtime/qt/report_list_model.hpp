@@ -3,8 +3,9 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-#include <vector>
+#include <deque>
 
+#include "runtime/qt/cell_store.hpp"
 #include "runtime/text.hpp"
 
 namespace tesmolen {
@@ -37,7 +38,8 @@ private:
     std::size_t at(int row, int column) const;
 
     QStringList headers_;
-    std::vector<Text> cells_;  // row after row, columnCount() cells each
+    CellStore bytes_;
+    std::deque<CellStore::Cell> cells_;  // row after row, columnCount() cells each
 };
 
 }  // namespace tesmolen
