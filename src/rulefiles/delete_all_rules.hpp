@@ -8,7 +8,7 @@ namespace tesmolen {
 // next save.
 void deleteAllRules(Program& program);
 
-const Text& deleteAllQuestion();  // "是否删除全部数据，取消点击否"
-const Text& deletedAllMessage();  // "删除全部数据成功"
+const Text& deleteAllQuestion();  // 是否删除全部数据，取消点击否
+const Text& deletedAllMessage();  // 删除全部数据成功
 
 }  // namespace tesmolen

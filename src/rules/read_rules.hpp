@@ -21,6 +21,6 @@ void readRules(Program& program);
 // True when the rule list holds no row (its first cell is empty).
 bool ruleListIsEmpty(Program& program);
 
-const Text& readFailedMessage();  // "数据读取失败\r\n如有需要,请向官方反馈"
+const Text& readFailedMessage();  // 数据读取失败\r\n如有需要,请向官方反馈
 
 }  // namespace tesmolen

@@ -18,8 +18,8 @@ void endEditing(Program& program);
 // 按钮清空: blanks the IP box.
 void clearIp(Program& program);
 
-const Text& siteNameEmptyMessage();  // "网站名称不可为空"
-const Text& ipEmptyMessage();        // "IP地址不可为空"
-const Text& hostEmptyMessage();      // "屏蔽网址不可为空"
+const Text& siteNameEmptyMessage();  // 网站名称不可为空
+const Text& ipEmptyMessage();        // IP地址不可为空
+const Text& hostEmptyMessage();      // 屏蔽网址不可为空
 
 }  // namespace tesmolen

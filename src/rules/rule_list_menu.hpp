@@ -12,6 +12,6 @@ void popUpRuleListMenu(Program& program);
 // until the next save.
 void deleteSelectedRule(Program& program);
 
-const Text& deleteEntryQuestion();  // "删除该条记录,保存设置后生效!"
+const Text& deleteEntryQuestion();  // 删除该条记录,保存设置后生效!
 
 }  // namespace tesmolen

@@ -1,6 +1,6 @@
 #pragma once
 // The text forms of a rule. "#" is the only delimiter: a hosts text is a sequence of rule
-// blocks "#" + body + "#代码结束\r\n"; an editor text is built from head, entry and end pieces.
+// blocks: an opening #, the body, then #代码结束 and CR LF; an editor text is built from head, entry and end pieces.
 
 #include <string_view>
 
@@ -13,17 +13,17 @@ inline constexpr std::string_view blockOpening = "#";
 // Finds every pair of "#" in a rules text; group 1 is the body between them.
 inline constexpr std::string_view rulePairPattern = R"(#([\s\S]*?)#)";
 
-const Text& codeBeginsText();  // "代码开始"
-const Text& codeEndsText();    // "代码结束"
-const Text& blockClosing();    // "#代码结束\r\n"
+const Text& codeBeginsText();  // 代码开始
+const Text& codeEndsText();    // 代码结束
+const Text& blockClosing();    // #代码结束\r\n
 
-// "#" + body + "#代码结束\r\n"
+// An opening #, the body, #代码结束 and CR LF.
 Text composeRuleBlock(const Text& body);
 void appendRuleBlock(Text& hostsText, const Text& body);
 
 // Editor text pieces.
-Text editorHead(const Text& siteName);                    // "\r\n#" + site + "代码开始"
+Text editorHead(const Text& siteName);                    // CR LF, #, site, 代码开始
 Text editorEntry(const Text& ipAddress, const Text& host);  // "\r\n" + ip + " " + host
-Text editorEnd(const Text& siteName);                     // "\r\n#" + site + "代码结束"
+Text editorEnd(const Text& siteName);                     // CR LF, #, site, 代码结束
 
 }  // namespace tesmolen

@@ -9,7 +9,7 @@ namespace tesmolen {
 // file then stays whole.
 void saveRules(Program& program);
 
-const Text& savedMessage();       // "保存成功"
-const Text& saveFailedMessage();  // "数据保存失败\r\n如有需要,请向官方反馈"
+const Text& savedMessage();       // 保存成功
+const Text& saveFailedMessage();  // 数据保存失败\r\n如有需要,请向官方反馈
 
 }  // namespace tesmolen

@@ -76,7 +76,7 @@ public:
     virtual FileDialogKind kind() const = 0;
     virtual void setTitle(const Text& title) = 0;
     virtual Text title() const = 0;
-    // Display text, "|", pattern: "屏蔽规则(*.ad)|*.ad".
+    // Display text, a bar, the pattern, as in 屏蔽规则(*.ad)|*.ad.
     virtual void setFilter(const Text& filter) = 0;
     virtual Text filter() const = 0;
     virtual void setInitialFolder(const Text& folder) = 0;

@@ -13,7 +13,7 @@ namespace tesmolen {
 // Win32 style bits: an information icon and a single OK button.
 inline constexpr std::uint32_t informationStyle = 0x40;
 
-const Text& friendlyReminderTitle();  // "友情提醒"
+const Text& friendlyReminderTitle();  // 友情提醒
 
 // Every option left out takes its default; a supplied value is used as it is, 0 and empty too.
 struct OwnedBoxOptions {

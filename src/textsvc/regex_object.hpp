@@ -16,7 +16,7 @@ struct RegexOptions {
     std::optional<bool> caseSensitive{};     // not given: case-insensitive
     std::optional<bool> multiLine{};         // not given: true; "^" and "$" match at line ends
     std::optional<bool> global{};            // not given: true; false finds the first match only
-    std::optional<bool> quotePlaceholder{};  // not given: false; true turns "#引号" into '"'
+    std::optional<bool> quotePlaceholder{};  // not given: false; true turns each #引号 into a double quote
 };
 
 class RegexObject {

@@ -12,7 +12,7 @@ inline constexpr std::u8string_view chatGroupNumber = u8"61827345";
 std::u8string_view instructionsText();
 // The donation disclaimer: six numbered points separated by empty lines.
 std::u8string_view disclaimerText();
-// "加入QQ群：" followed by the chat group number.
+// 加入QQ群： followed by the chat group number.
 std::u8string_view groupLabelText();
 
 }  // namespace tesmolen
