@@ -1,0 +1,122 @@
+#include "rulefile_command.hpp"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "rules/hosts_text.hpp"
+#include "rules/read_rules.hpp"
+#include "rules/rule_texts.hpp"
+#include "runtime/codepage.hpp"
+#include "support/test_program.hpp"
+
+namespace tesmolen::tools {
+namespace {
+
+using Parsed = std::variant<RuleFileCommand, std::string>;
+
+Parsed parse(std::vector<std::string_view> args) {
+    return parseArguments(args);
+}
+
+RuleFileCommand commandOf(std::vector<std::string_view> args) {
+    Parsed parsed = parse(std::move(args));
+    if (auto* error = std::get_if<std::string>(&parsed)) ADD_FAILURE() << *error;
+    return std::get_if<RuleFileCommand>(&parsed) ? std::get<RuleFileCommand>(parsed)
+                                                 : RuleFileCommand{};
+}
+
+TEST(RuleFileArguments, DefaultsAndOptions) {
+    RuleFileCommand encode = commandOf({"encode"});
+    EXPECT_EQ(encode.action, RuleFileAction::encode);
+    EXPECT_EQ(encode.key, "Tesmolen");
+    EXPECT_FALSE(encode.salt);
+
+    encode = commandOf({"encode", "--salt", "QZ", "--key", "k y"});
+    EXPECT_EQ(encode.key, "k y");
+    EXPECT_EQ(encode.salt, "QZ");
+
+    encode = commandOf({"encode", "--key=", "--salt=AZ"});
+    EXPECT_EQ(encode.key, "");
+    EXPECT_EQ(encode.salt, "AZ");
+
+    const Text gbkKey = gbk(u8"广告");
+    RuleFileCommand decode = commandOf({"decode", "--key", gbkKey});
+    EXPECT_EQ(decode.action, RuleFileAction::decode);
+    EXPECT_EQ(decode.key, gbkKey);
+
+    EXPECT_EQ(commandOf({"rows"}).action, RuleFileAction::rows);
+    EXPECT_EQ(commandOf({"hosts"}).action, RuleFileAction::hosts);
+    EXPECT_EQ(commandOf({"--help"}).action, RuleFileAction::help);
+}
+
+TEST(RuleFileArguments, BadArgumentsAreRefused) {
+    const std::vector<std::vector<std::string_view>> bad = {
+        {},
+        {"unknown"},
+        {"Encode"},
+        {"encode", "--salt", "qz"},
+        {"encode", "--salt", "Q"},
+        {"encode", "--salt", "QZA"},
+        {"encode", "--salt", "Q1"},
+        {"encode", "--salt", ""},
+        {"encode", "--salt"},
+        {"encode", "--key"},
+        {"encode", "--key", "a", "--key", "b"},
+        {"encode", "--salt", "AB", "--salt", "CD"},
+        {"encode", "extra"},
+        {"encode", "--keys", "a"},
+        {"decode", "--salt", "QZ"},
+        {"rows", "--key", "k"},
+        {"hosts", "x"},
+        {"--help", "encode"},
+    };
+    for (const auto& args : bad) {
+        Parsed parsed = parse(args);
+        std::string shown;
+        for (auto a : args) shown += std::string(a) + ' ';
+        EXPECT_TRUE(std::holds_alternative<std::string>(parsed)) << shown;
+    }
+}
+
+TEST(RuleFileRows, BodiesAreEscapedOnOneLine) {
+    EXPECT_EQ(escapedBody("a\\b\r\n\tc d"), "a\\\\b\\r\\n\\tc d");
+    const Text chinese = gbk(u8"站点代码开始") + "\x80\xFF";
+    EXPECT_EQ(escapedBody(chinese), chinese);
+    EXPECT_EQ(rowLines("x#a\\#y#\r\n\t#z"), "1\ta\\\\\n2\t\\r\\n\\t\n");
+    EXPECT_EQ(rowLines("no pair #"), "");
+}
+
+TEST(RuleFileRows, AgreeWithTheProgramsReadAndSave) {
+    // A hosts file the program wrote, with foreign lines whose "#" shift the pairing.
+    const Text rulesText = "127.0.0.1 localhost\r\n# comment\r\n" +
+                           composeRuleBlock(gbk(u8"站点代码开始\r\n0.0.0.0 ads.example\r\n")) +
+                           composeRuleBlock("") + "#unpaired";
+    testing::TestProgram t;
+    t.temp.write("hosts", rulesText);
+    t.program.state.hostsPath = t.temp.path("hosts");
+    readRules(t.program);
+    ASSERT_EQ(t.ruleList().rowCount(), 3);
+
+    Text expectedLines;
+    for (const auto& row : t.ruleList().rows()) {
+        expectedLines += row.column0 + "\t" + escapedBody(row.column1) + "\n";
+    }
+    EXPECT_EQ(rowLines(rulesText), expectedLines);
+    EXPECT_EQ(hostsTextOfRules(rulesText), hostsTextOf(t.ruleList()));
+    // Saving what a save wrote changes nothing.
+    EXPECT_EQ(hostsTextOfRules(hostsTextOfRules(rulesText)), hostsTextOfRules(rulesText));
+}
+
+TEST(RuleFileCommands, CodeWithTheProgramsCipher) {
+    RuleFileCommand encode = commandOf({"encode", "--salt", "QZ"});
+    EXPECT_EQ(runCommand(encode, gbk(u8"#A代码开始\r\n0.0.0.0 h1\r\n#代码结束\r\n")),
+              "QZHHMIACDEFADJOHPFHCPINFBEPIKIBHNGFGBGEPINMFACCNNGBCNPIGMBOLPADHEJMAKAJB");
+    EXPECT_EQ(runCommand(commandOf({"decode"}), "AANN"), "#");
+    const Text random = runCommand(commandOf({"encode", "--key", "k"}), "text");
+    EXPECT_EQ(random.size(), 10u);
+    EXPECT_EQ(runCommand(commandOf({"decode", "--key", "k"}), random), "text");
+}
+
+}  // namespace
+}  // namespace tesmolen::tools

@@ -1,0 +1,41 @@
+#pragma once
+// A rule list held in memory only, for reading rules texts outside the window.
+
+#include <vector>
+
+#include "runtime/ui.hpp"
+
+namespace tesmolen::tools {
+
+class MemoryReportList : public ReportList {
+public:
+    bool visible() const override { return visible_; }
+    void setVisible(bool visible) override { visible_ = visible; }
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    int left() const override { return 0; }
+    int top() const override { return 0; }
+    Text text() const override { return {}; }
+    void setText(const Text&) override {}
+
+    void deleteAllRows() override { rows_.clear(); }
+    int appendRow(const Text& column0) override;
+    void setCell(int row, int column, const Text& text) override;
+    Text cell(int row, int column = 0) const override;
+    int rowCount() const override { return static_cast<int>(rows_.size()); }
+    void deleteRow(int row) override;
+    int selectedRow() const override { return -1; }
+
+private:
+    struct Row {
+        Text number;
+        Text body;
+    };
+    bool contains(int row) const { return row >= 0 && row < rowCount(); }
+
+    std::vector<Row> rows_;
+    bool visible_ = true;
+    bool enabled_ = true;
+};
+
+}  // namespace tesmolen::tools

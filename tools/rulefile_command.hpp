@@ -1,0 +1,40 @@
+#pragma once
+// The rule-file tool's commands: what the arguments ask for, and the bytes each command writes
+// for its input.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "runtime/text.hpp"
+
+namespace tesmolen::tools {
+
+enum class RuleFileAction { encode, decode, rows, hosts, help };
+
+struct RuleFileCommand {
+    RuleFileAction action = RuleFileAction::help;
+    Text key = "Tesmolen";
+    std::optional<Text> salt;  // encode only; without it a random one is drawn
+};
+
+// The command, or the reason the arguments make none. Arguments exclude the program name.
+std::variant<RuleFileCommand, std::string> parseArguments(std::span<const std::string_view> args);
+
+// What the command writes to standard output for these input bytes.
+Bytes runCommand(const RuleFileCommand& command, const Bytes& input);
+
+std::string_view usageText();
+
+// A rule body on one line: "\" as "\\", CR as "\r", LF as "\n", TAB as "\t"; other bytes stay.
+Text escapedBody(std::string_view body);
+
+// One line per row that reading the rules text gives: number, TAB, escaped body, LF.
+Text rowLines(const Text& rulesText);
+
+// The hosts text that saving the rows of the rules text writes.
+Text hostsTextOfRules(const Text& rulesText);
+
+}  // namespace tesmolen::tools
