@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "runtime/codepage.hpp"
@@ -45,11 +44,14 @@ std::string nativePath(const Text& path) {
 Bytes readWholeFile(const Text& path) {
     std::ifstream in(nativePath(path), std::ios::binary);
     if (!in) return {};
-    std::error_code ec;
-    auto size = fs::file_size(nativePath(path), ec);
     Bytes bytes;
-    if (!ec) bytes.reserve(static_cast<size_t>(size));
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::error_code ec;
+    const auto size = fs::file_size(nativePath(path), ec);
+    if (!ec) bytes.reserve(static_cast<std::size_t>(size));
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) return {};
     return bytes;
 }

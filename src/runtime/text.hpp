@@ -2,7 +2,9 @@
 // Texts are GBK byte strings: lengths and positions count bytes. A Text never holds a zero byte;
 // Bytes may, and turning Bytes into a Text keeps what stands before the first zero.
 
+#include <concepts>
 #include <string>
+#include <utility>
 #include <string_view>
 
 namespace tesmolen {
@@ -12,6 +14,14 @@ using Bytes = std::string;
 
 // The bytes up to the first zero byte.
 Text toText(std::string_view bytes);
+
+// The same for bytes that are no longer needed: cut in place, without a copy.
+template <typename B>
+    requires std::same_as<B, Bytes>
+Text toText(B&& bytes) {
+    bytes.resize(std::char_traits<char>::length(bytes.c_str()));
+    return std::move(bytes);
+}
 
 // The text's bytes, without a terminator.
 inline Bytes toBytes(const Text& text) { return text; }

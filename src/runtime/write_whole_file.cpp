@@ -74,8 +74,10 @@ mode_t newFileMode() {
 }
 
 bool replaceByRename(const fs::path& target, std::string_view bytes, bool& renameRefused) {
-    fs::path pattern = target.parent_path() / ("." + target.filename().string() + ".XXXXXX");
-    std::string name = pattern.string();
+    std::string hidden = ".";
+    hidden += target.filename().string();
+    hidden += ".XXXXXX";
+    std::string name = (target.parent_path() / hidden).string();
     int fd = ::mkstemp(name.data());
     if (fd < 0) {
         renameRefused = errno == EACCES || errno == EPERM || errno == EROFS;

@@ -3,6 +3,8 @@
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
+#include <algorithm>
+
 
 #include "runtime/codepage.hpp"
 
@@ -30,17 +32,19 @@ Text withQuotes(const Text& pattern) {
 
 pcre2_code* asCode(void* code) { return static_cast<pcre2_code*>(code); }
 
-// Rules texts can be tens of megabytes with a single pair of "#" spanning most of them: lift
-// the engine's limits so such a subject is searched to its end instead of failing half-way.
+// Rules texts can be tens of megabytes with a single pair of "#" spanning most of them: the
+// match limit grows with the subject so such a text is searched to its end instead of failing
+// half-way, while a runaway pattern on a small subject still stops.
 struct MatchResources {
     pcre2_match_context* context = pcre2_match_context_create(nullptr);
     pcre2_jit_stack* jitStack = pcre2_jit_stack_create(32 * 1024, 64 * 1024 * 1024, nullptr);
     pcre2_match_data* data;
 
-    explicit MatchResources(pcre2_code* code)
+    MatchResources(pcre2_code* code, std::size_t subjectLength)
         : data(pcre2_match_data_create_from_pattern(code, nullptr)) {
         if (context == nullptr) return;
-        pcre2_set_match_limit(context, UINT32_MAX);
+        const std::size_t steps = std::max<std::size_t>(10'000'000, 4 * subjectLength);
+        pcre2_set_match_limit(context, static_cast<uint32_t>(std::min<std::size_t>(steps, UINT32_MAX)));
         pcre2_set_depth_limit(context, UINT32_MAX);
         pcre2_set_heap_limit(context, UINT32_MAX);
         if (jitStack != nullptr) pcre2_jit_stack_assign(context, nullptr, jitStack);
@@ -90,7 +94,7 @@ bool RegexObject::compileAndRun(const Text& pattern, const Text& subject,
     pcre2_pattern_info(code, PCRE2_INFO_CAPTURECOUNT, &captures);
     groupsPerMatch_ = captures + 1;
 
-    MatchResources resources(code);
+    MatchResources resources(code, subject_.size());
     if (resources.data == nullptr) return false;
     const bool global = options.global.value_or(true);
     const auto* subjectBytes = reinterpret_cast<PCRE2_SPTR>(subject_.data());

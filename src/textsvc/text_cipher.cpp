@@ -2,6 +2,8 @@
 
 #include "runtime/random.hpp"
 
+#include <utility>
+
 namespace tesmolen {
 
 CipherStream::CipherStream(std::string_view keyText) {
@@ -54,17 +56,16 @@ Text decodeText(std::string_view cipherText, std::string_view key) {
     std::string_view salt = cipherText.substr(0, 2);
     std::string_view body = cipherText.size() > 2 ? cipherText.substr(2) : std::string_view{};
     CipherStream stream(keyTextOf(key, salt));
-    Text text;
-    text.reserve((body.size() + 1) / 2);
-    for (std::size_t q = 0; q < body.size(); q += 2) {
-        unsigned value = q + 1 < body.size()
-                             ? (16 * letterValue(body[q]) + letterValue(body[q + 1])) % 256
-                             : letterValue(body[q]);
-        auto byte = static_cast<char>(value ^ stream.next());
-        if (byte == 0) break;  // the text ends at its first zero byte
-        text += byte;
+    Text text((body.size() + 1) / 2, '\0');
+    char* out = text.data();
+    std::size_t q = 0;
+    for (; q + 1 < body.size(); q += 2) {
+        unsigned value = (16 * letterValue(body[q]) + letterValue(body[q + 1])) % 256;
+        *out++ = static_cast<char>(value ^ stream.next());
     }
-    return text;
+    if (q < body.size()) *out = static_cast<char>(letterValue(body[q]) ^ stream.next());
+    // The text ends at its first zero byte.
+    return toText(std::move(text));
 }
 
 Text encodeTextWithSalt(std::string_view text, std::string_view key, std::string_view salt) {

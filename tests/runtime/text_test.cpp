@@ -16,6 +16,12 @@ TEST(Text, EndsAtTheFirstZeroByte) {
     EXPECT_EQ(toText("\0ab"s), "");
     EXPECT_EQ(toText("abc"), "abc");
     EXPECT_EQ(toBytes("ab").size(), 2u);
+    // Bytes handed over are cut in place.
+    EXPECT_EQ(toText(Bytes("ab\0cd"s)), "ab");
+    EXPECT_EQ(toText(Bytes("abc")), "abc");
+    Bytes kept = "x\0y"s;
+    EXPECT_EQ(toText(kept), "x");
+    EXPECT_EQ(kept.size(), 3u);
 }
 
 TEST(Text, DecimalAndUpperCase) {

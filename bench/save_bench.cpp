@@ -1,0 +1,79 @@
+// Saving the rule list: hosts text from the rows plus the atomic whole-file write, against one
+// write call and one flush of the same bytes.
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "bench_cases.hpp"
+#include "rules/hosts_text.hpp"
+#include "rules/read_rules.hpp"
+#include "runtime/files.hpp"
+#include "support/fake_ui.hpp"
+
+namespace tesmolen::bench {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct SaveFixture {
+    fs::path folder = fs::temp_directory_path() / "tesmolen-bench-save";
+    testing::FakeReportList list;
+    Text hostsText;
+
+    SaveFixture() {
+        fs::create_directories(folder);
+        parseRulesInto(input("rule-blocks-10MB").text, list);
+        hostsText = hostsTextOf(list);
+    }
+    ~SaveFixture() {
+        std::error_code ec;
+        fs::remove_all(folder, ec);
+    }
+};
+
+SaveFixture& fixture() {
+    static SaveFixture f;
+    return f;
+}
+
+void saveOurs(benchmark::State& state) {
+    SaveFixture& f = fixture();
+    const Text path = (f.folder / "hosts").string();
+    for (auto _ : state) {
+        if (!writeWholeFile(path, hostsTextOf(f.list))) state.SkipWithError("write failed");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * f.hostsText.size()));
+}
+
+void saveBaseline(benchmark::State& state) {
+    SaveFixture& f = fixture();
+    const std::string path = (f.folder / "plain").string();
+    for (auto _ : state) {
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        bool ok = ::write(fd, f.hostsText.data(), f.hostsText.size()) ==
+                  static_cast<ssize_t>(f.hostsText.size());
+        ok = ::fsync(fd) == 0 && ok;
+        ::close(fd);
+        if (!ok) state.SkipWithError("write failed");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * f.hostsText.size()));
+}
+
+}  // namespace
+
+void registerSaveBenchmarks(std::vector<Comparison>& comparisons) {
+    benchmark::RegisterBenchmark("save/ours/rule-blocks-10MB", saveOurs)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("save/write-and-flush/rule-blocks-10MB", saveBaseline)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    comparisons.push_back({"save rule-blocks-10MB vs one write + flush",
+                           "save/ours/rule-blocks-10MB", "save/write-and-flush/rule-blocks-10MB",
+                           2.0});
+}
+
+}  // namespace tesmolen::bench

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "rules/hosts_text.hpp"
+#include "rules/read_rules.hpp"
+#include "runtime/files.hpp"
+#include "support/test_program.hpp"
+
+namespace tesmolen {
+namespace {
+
+using namespace std::string_literals;
+using testing::TestProgram;
+
+class HostileRead : public ::testing::Test {
+protected:
+    void read(const Bytes& hosts) {
+        t.temp.write("hosts", hosts);
+        t.program.state.hostsPath = t.temp.path("hosts");
+        readRules(t.program);
+    }
+    TestProgram t;
+};
+
+TEST_F(HostileRead, FiftyMegabyteHostsFile) {
+    Bytes section = "# section\r\n";
+    for (int i = 0; i < 200; ++i) section += "0.0.0.0 ads" + std::to_string(i) + ".example.com\r\n";
+    Bytes hosts;
+    hosts.reserve(51u << 20);
+    int blocks = 0;
+    for (; hosts.size() < (50u << 20); ++blocks) hosts += section;
+    read(hosts);
+    // Every "#" opens a section; they pair up from the start.
+    EXPECT_EQ(t.ruleList().rowCount(), blocks / 2);
+    EXPECT_TRUE(t.ui.messages.empty());
+}
+
+TEST_F(HostileRead, OneMillionHashes) {
+    read(Bytes(1000000, '#'));
+    ASSERT_EQ(t.ruleList().rowCount(), 500000);
+    EXPECT_EQ(t.ruleList().cell(499999, 0), "500000");
+    EXPECT_EQ(t.ruleList().cell(499999, 1), "");
+}
+
+TEST_F(HostileRead, BytesThatAreNotGbkSurviveAReadAndASave) {
+    Bytes hosts;
+    std::mt19937 random(7);
+    for (int block = 0; block < 50; ++block) {
+        hosts += '#';
+        for (int i = 0; i < 100; ++i) {
+            char c = static_cast<char>(random() % 255 + 1);
+            hosts += c == '#' ? '\x81' : c;
+        }
+        hosts += "#x";
+    }
+    read(hosts);
+    ASSERT_EQ(t.ruleList().rowCount(), 50);
+    // What a save writes reads back to the very same bodies, byte for byte.
+    TestProgram again;
+    again.temp.write("hosts", hostsTextOf(t.ruleList()));
+    again.program.state.hostsPath = again.temp.path("hosts");
+    readRules(again.program);
+    EXPECT_EQ(again.ruleList().bodies(), t.ruleList().bodies());
+}
+
+TEST_F(HostileRead, ZeroBytesEndTheText) {
+    read("\0#a#"s);
+    EXPECT_EQ(t.ruleList().rowCount(), 0);
+    EXPECT_EQ(t.ui.messages.size(), 1u);
+    read("#a#\0\0\0#b#"s);
+    EXPECT_EQ(t.ruleList().bodies(), std::vector<Text>{"a"});
+}
+
+}  // namespace
+}  // namespace tesmolen
