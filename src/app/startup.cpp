@@ -2,15 +2,12 @@
 
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
+#include "runtime/message_boxes.hpp"
+#include "runtime/product.hpp"
 #include "textsvc/text_cipher.hpp"
 #include "ui/unit_names.hpp"
 
 namespace tesmolen {
-
-const Text& productName() {
-    static const Text text = "Tesmolen";
-    return text;
-}
 
 const Text& serverUnreachableMessage() {
     static const Text text = gbk(u8"连接服务器失败");
@@ -31,7 +28,7 @@ Text decoded(const StoredValue& value) {
 // False after the message, when the host does not answer and the process is to end.
 bool hostAnswers(Program& program, const Text& host) {
     if (program.net.reachability(host) != -1) return true;
-    program.ui.messageBox(serverUnreachableMessage(), MessageButtons::ok, program.state.titleText);
+    report(program, serverUnreachableMessage());
     program.ui.endProcess(0);
     return false;
 }
@@ -54,7 +51,7 @@ void mainWindowCreated(Program& program) {
     Unit& notice = program.ui.unit(unit::noticeText);
     notice.setText(toText(program.net.httpRead(decoded(stored.notice))));
 
-    program.state.titleText = productName();
+    program.state.titleText = Text(productName);
     program.state.hostsPath = decoded(stored.hostsFile);
     program.state.backupPath = currentDirectory() + "bak.ad";
     program.ui.switchVisualStyle();

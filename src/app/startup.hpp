@@ -14,7 +14,6 @@ void mainWindowCreated(Program& program);
 // Tick of 时钟1: hides the notice box for the rest of the process.
 void noticeTimerTick(Program& program);
 
-const Text& productName();               // "Tesmolen"
 const Text& serverUnreachableMessage();  // "连接服务器失败"
 const Text& fallbackNotice();            // "Tesmolen终身免费使用"
 

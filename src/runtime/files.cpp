@@ -41,19 +41,25 @@ std::string nativePath(const Text& path) {
 #endif
 }
 
-Bytes readWholeFile(const Text& path) {
-    std::ifstream in(nativePath(path), std::ios::binary);
-    if (!in) return {};
-    Bytes bytes;
+std::optional<Bytes> readWholeFileIfReadable(const Text& path) {
+    const std::string native = nativePath(path);
     std::error_code ec;
-    const auto size = fs::file_size(nativePath(path), ec);
+    if (fs::is_directory(native, ec)) return std::nullopt;
+    std::ifstream in(native, std::ios::binary);
+    if (!in) return std::nullopt;
+    Bytes bytes;
+    const auto size = fs::file_size(native, ec);
     if (!ec) bytes.reserve(static_cast<std::size_t>(size));
     char buffer[1 << 16];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
     }
-    if (in.bad()) return {};
+    if (in.bad()) return std::nullopt;
     return bytes;
+}
+
+Bytes readWholeFile(const Text& path) {
+    return readWholeFileIfReadable(path).value_or(Bytes{});
 }
 
 bool fileExists(const Text& path) {

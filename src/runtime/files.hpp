@@ -2,6 +2,7 @@
 // Whole files as exact bytes. Paths are program texts (GBK) and are turned into the file
 // system's own encoding here, at the edge.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,10 @@ namespace tesmolen {
 
 // All bytes of the file; empty when it is missing or cannot be read.
 Bytes readWholeFile(const Text& path);
+
+// All bytes of the file; nothing when it is missing, is a folder or cannot be read. An existing
+// empty file gives no bytes, but gives them.
+std::optional<Bytes> readWholeFileIfReadable(const Text& path);
 
 bool fileExists(const Text& path);
 

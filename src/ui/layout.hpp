@@ -14,7 +14,10 @@ namespace tesmolen {
 
 enum class UnitKind {
     tabControl,
-    tabPage,  // a page of the tab control: content is its tab title, hint its hint text
+    // A page of the tab control: content is its tab title, hint its hint text. A page covers its
+    // whole tab control, so its children are placed relative to the tab control's top-left
+    // corner, tab strip included.
+    tabPage,
     groupBox,
     shapeBox,
     editBox,
@@ -37,7 +40,7 @@ struct Colour {
     int blue = 0;
 };
 
-// Normal weight, GB2312 character set.
+// Normal weight, GB2312 character set; an empty face means the default GUI face.
 struct FontSpec {
     std::u8string_view face;
     int pixelHeight = 0;
@@ -45,27 +48,27 @@ struct FontSpec {
 
 struct UnitSpec {
     UnitKind kind;
-    UnitName name;
-    UnitName parent;  // the main window when empty
+    UnitName name{};
+    UnitName parent{};  // the main window when empty
     int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
     // Caption of buttons, group boxes and tab pages; text of labels and edit boxes; the
     // address of the IP box.
-    std::u8string_view content;
+    std::u8string_view content{};
     bool visible = true;
     bool enabled = true;
     bool multiLine = false;
     bool focusable = false;
     CursorShape cursor = CursorShape::standard;
-    std::optional<Colour> textColour;
-    std::optional<Colour> background;
-    std::optional<FontSpec> font;
+    std::optional<Colour> textColour{};
+    std::optional<Colour> background{};
+    std::optional<FontSpec> font{};
     // Qt resource paths of the four picture slots; empty for an empty slot.
     std::array<std::string_view, 4> pictures{};
     // Tab pages: the hint text stored with the page.
-    std::u8string_view hint;
+    std::u8string_view hint{};
 };
 
 struct ColumnSpec {
@@ -80,20 +83,20 @@ struct MenuSpec {
 };
 
 struct WindowSpec {
-    std::u8string_view title;
+    std::u8string_view title{};
     int left = 0;
     int top = 0;
     int outerWidth = 0;
     int outerHeight = 0;
-    std::string_view icon;  // Qt resource path
+    std::string_view icon{};  // Qt resource path
 };
 
 struct WindowLayout {
-    WindowSpec window;
+    WindowSpec window{};
     // Among the children of one parent, an earlier unit lies above a later one.
-    std::vector<UnitSpec> units;
-    std::vector<ColumnSpec> ruleListColumns;
-    std::vector<MenuSpec> menus;
+    std::vector<UnitSpec> units{};
+    std::vector<ColumnSpec> ruleListColumns{};
+    std::vector<MenuSpec> menus{};
     // The page the window opens on (0-based).
     int initialPage = 0;
 };

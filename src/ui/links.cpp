@@ -1,6 +1,7 @@
 #include "ui/links.hpp"
 
 #include "runtime/codepage.hpp"
+#include "runtime/message_boxes.hpp"
 #include "ui/maker_contacts.hpp"
 #include "ui/unit_names.hpp"
 
@@ -22,7 +23,7 @@ Text makerPage(const Program& program, std::string_view path) {
 }
 
 void showContactMessage(Program& program) {
-    program.ui.messageBox(contactMessage(), MessageButtons::ok, program.state.titleText);
+    report(program, contactMessage());
 }
 
 void popUpDownloadMenu(Program& program) {
@@ -33,9 +34,9 @@ void popUpDownloadMenu(Program& program) {
 }
 
 void openCloudDrivePage(Program& program) {
-    const int answer =
-        program.ui.messageBox(cloudDriveQuestion(), MessageButtons::yesNo, program.state.titleText);
-    if (answer == answerYes) program.shell.openPage(makerPage(program, maker::cloudDrivePath));
+    if (askYesNo(program, cloudDriveQuestion())) {
+        program.shell.openPage(makerPage(program, maker::cloudDrivePath));
+    }
 }
 
 void openOfficialDownloadPage(Program& program) {

@@ -11,6 +11,12 @@ inline constexpr UnitName banner = u8"广告";
 inline constexpr UnitName supportLabel = u8"标签1";
 inline constexpr UnitName tabControl = u8"高级选择夹1";
 
+// The four pages of the tab control, in tab order.
+inline constexpr UnitName instructionsPage = u8"说明页";
+inline constexpr UnitName settingsPage = u8"设置页";
+inline constexpr UnitName editorPage = u8"编辑规则页";
+inline constexpr UnitName donationPage = u8"捐助页";
+
 // Instructions tab.
 inline constexpr UnitName noticeBox = u8"分组框4";
 inline constexpr UnitName noticeText = u8"编辑框5";

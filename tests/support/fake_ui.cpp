@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "runtime/codepage.hpp"
+#include "ui/layout.hpp"
+
 namespace tesmolen::testing {
 
 void FakeReportList::deleteAllRows() {
@@ -67,30 +70,71 @@ bool FakeFileDialog::show() {
     return true;
 }
 
-FakeUi::FakeUi() = default;
+namespace {
+
+std::string printable(UnitName name) {
+    return std::string(reinterpret_cast<const char*>(name.data()), name.size());
+}
+
+std::unique_ptr<FakeUnit> makeFakeUnit(UnitKind kind) {
+    switch (kind) {
+        case UnitKind::reportList:
+            return std::make_unique<FakeReportList>();
+        case UnitKind::graphicButton:
+            return std::make_unique<FakeGraphicButton>();
+        case UnitKind::timer:
+            return std::make_unique<FakeTimer>();
+        case UnitKind::commonDialog:
+            return std::make_unique<FakeFileDialog>();
+        default:
+            return std::make_unique<FakeUnit>();
+    }
+}
+
+}  // namespace
+
+FakeUi::FakeUi() {
+    const WindowLayout& layout = windowLayout();
+    window_.setText(gbk(layout.window.title));
+    window_.place(layout.window.left, layout.window.top);
+    for (const UnitSpec& spec : layout.units) {
+        std::unique_ptr<FakeUnit> unit = makeFakeUnit(spec.kind);
+        unit->setVisible(spec.visible);
+        unit->setEnabled(spec.enabled);
+        unit->setText(gbk(spec.content));
+        unit->place(spec.left, spec.top);
+        units_.emplace(std::u8string(spec.name), std::move(unit));
+    }
+    for (const MenuSpec& menu : layout.menus) menus_.emplace(menu.name);
+}
 
 template <typename Kind>
 Kind& FakeUi::find(UnitName name) {
     auto it = units_.find(name);
-    if (it == units_.end()) {
-        it = units_.emplace(std::u8string(name), std::make_unique<Kind>()).first;
-    }
+    if (it == units_.end()) throw std::logic_error("no unit named " + printable(name));
     auto* unit = dynamic_cast<Kind*>(it->second.get());
-    if (unit == nullptr) {
-        throw std::logic_error("unit of another kind: " +
-                               std::string(reinterpret_cast<const char*>(name.data()), name.size()));
-    }
+    if (unit == nullptr) throw std::logic_error("unit of another kind: " + printable(name));
     return *unit;
 }
 
-Unit& FakeUi::unit(UnitName name) { return fakeUnit(name); }
-FakeUnit& FakeUi::fakeUnit(UnitName name) { return find<FakeUnit>(name); }
-FakeReportList& FakeUi::fakeList(UnitName name) { return find<FakeReportList>(name); }
+Unit& FakeUi::unit(UnitName name) {
+    return fakeUnit(name);
+}
+FakeUnit& FakeUi::fakeUnit(UnitName name) {
+    return find<FakeUnit>(name);
+}
+FakeReportList& FakeUi::fakeList(UnitName name) {
+    return find<FakeReportList>(name);
+}
 FakeGraphicButton& FakeUi::fakeGraphicButton(UnitName name) {
     return find<FakeGraphicButton>(name);
 }
-FakeTimer& FakeUi::fakeTimer(UnitName name) { return find<FakeTimer>(name); }
-FakeFileDialog& FakeUi::fakeFileDialog(UnitName name) { return find<FakeFileDialog>(name); }
+FakeTimer& FakeUi::fakeTimer(UnitName name) {
+    return find<FakeTimer>(name);
+}
+FakeFileDialog& FakeUi::fakeFileDialog(UnitName name) {
+    return find<FakeFileDialog>(name);
+}
 
 int FakeUi::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
     messages.push_back({text, buttons, title});
@@ -103,6 +147,7 @@ int FakeUi::messageBox(const Text& text, MessageButtons buttons, const Text& tit
 }
 
 void FakeUi::popUpMenu(UnitName menu, ScreenPoint at) {
+    if (!menus_.contains(menu)) throw std::logic_error("no menu named " + printable(menu));
     popUps.push_back({std::u8string(menu), at});
 }
 

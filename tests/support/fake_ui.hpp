@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,8 @@ struct MenuPopUp {
     ScreenPoint at;
 };
 
+// Builds one fake unit per row of the window layout, in its initial state; asking for a unit or
+// menu that the layout lacks, or for a unit as another kind, throws std::logic_error.
 class FakeUi : public Ui {
 public:
     FakeUi();
@@ -174,6 +177,7 @@ private:
 
     FakeUnit window_;
     std::map<std::u8string, std::unique_ptr<FakeUnit>, std::less<>> units_;
+    std::set<std::u8string, std::less<>> menus_;
     std::deque<int> answers_;
 };
 

@@ -13,7 +13,8 @@ namespace tesmolen::testing {
 namespace fs = std::filesystem;
 
 SmallDisk::SmallDisk(std::size_t bytes) {
-    folder_ = fs::temp_directory_path() / ("tesmolen-disk-" + std::to_string(std::random_device{}()));
+    folder_ =
+        fs::temp_directory_path() / ("tesmolen-disk-" + std::to_string(std::random_device{}()));
     fs::create_directory(folder_);
     const std::string options = "size=" + std::to_string(bytes);
     mounted_ = ::mount("tmpfs", folder_.c_str(), "tmpfs", 0, options.c_str()) == 0;
@@ -62,6 +63,17 @@ LockedFile::~LockedFile() {
     std::error_code ec;
     fs::permissions(file_.parent_path(), fs::perms(0755), ec);
     fs::permissions(file_, fs::perms(0644), ec);
+}
+
+ReadOnlyMountedFile::ReadOnlyMountedFile(const fs::path& file) : file_(file) {
+    if (::mount(file_.c_str(), file_.c_str(), nullptr, MS_BIND, nullptr) != 0) return;
+    mounted_ =
+        ::mount(nullptr, file_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    if (!mounted_) ::umount2(file_.c_str(), MNT_DETACH);
+}
+
+ReadOnlyMountedFile::~ReadOnlyMountedFile() {
+    if (mounted_) ::umount2(file_.c_str(), MNT_DETACH);
 }
 
 }  // namespace tesmolen::testing

@@ -40,4 +40,20 @@ private:
     bool immutable_ = false;
 };
 
+// Mounts an existing file read-only onto itself (needs the right to mount): no rename can
+// replace it and no write can change it. Undone on destruction.
+class ReadOnlyMountedFile {
+public:
+    explicit ReadOnlyMountedFile(const std::filesystem::path& file);
+    ~ReadOnlyMountedFile();
+    ReadOnlyMountedFile(const ReadOnlyMountedFile&) = delete;
+    ReadOnlyMountedFile& operator=(const ReadOnlyMountedFile&) = delete;
+
+    bool ready() const { return mounted_; }
+
+private:
+    std::filesystem::path file_;
+    bool mounted_ = false;
+};
+
 }  // namespace tesmolen::testing

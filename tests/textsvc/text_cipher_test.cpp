@@ -1,17 +1,19 @@
+#include "textsvc/text_cipher.hpp"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "runtime/codepage.hpp"
-#include "textsvc/text_cipher.hpp"
 
 namespace tesmolen {
 namespace {
 
 TEST(TextCipher, KnownAnswers) {
     EXPECT_EQ(decodeText("AANN", "Tesmolen"), "#");
-    EXPECT_EQ(encodeTextWithSalt(gbk(u8"#A代码开始\r\n0.0.0.0 h1\r\n#代码结束\r\n"), "Tesmolen", "QZ"),
-              "QZHHMIACDEFADJOHPFHCPINFBEPIKIBHNGFGBGEPINMFACCNNGBCNPIGMBOLPADHEJMAKAJB");
+    EXPECT_EQ(
+        encodeTextWithSalt(gbk(u8"#A代码开始\r\n0.0.0.0 h1\r\n#代码结束\r\n"), "Tesmolen", "QZ"),
+        "QZHHMIACDEFADJOHPFHCPINFBEPIKIBHNGFGBGEPINMFACCNNGBCNPIGMBOLPADHEJMAKAJB");
 }
 
 TEST(TextCipher, FirstKeystreamByteComesFromTheSecondEntry) {
@@ -23,7 +25,8 @@ TEST(TextCipher, FirstKeystreamByteComesFromTheSecondEntry) {
         for (unsigned n = 1; n <= 256; ++n) s[n] = n - 1;
         unsigned j = 0;
         for (unsigned i = 1; i <= 256; ++i) {
-            j = (j + s[i] + static_cast<unsigned char>(keyText[(i - 1) % keyText.size()])) % 256 + 1;
+            j = (j + s[i] + static_cast<unsigned char>(keyText[(i - 1) % keyText.size()])) % 256 +
+                1;
             std::swap(s[i], s[j]);
         }
         unsigned i = 2;
@@ -51,6 +54,16 @@ TEST(TextCipher, DecodeEdges) {
     EXPECT_EQ(decodeText("XY" + one.substr(2) + "D", "k"), Text("a") + second);
 }
 
+TEST(TextCipher, LettersBeyondPAndOtherCharacters) {
+    // "Q".."Z" are 16..25 and a pair's value wraps at 256: "QZ" is 16 * 16 + 25 = 281 -> 25,
+    // the same byte as "BJ". A character outside the alphabet counts as "A".
+    EXPECT_EQ(decodeText("XYQZ", "k"), decodeText("XYBJ", "k"));
+    EXPECT_EQ(decodeText("XYzz", "k"), decodeText("XYKJ", "k"));  // 25 * 16 + 25 = 425 -> 169
+    EXPECT_EQ(decodeText("XY@5", "k"), decodeText("XYAA", "k"));
+    EXPECT_EQ(decodeText("XY\xC6\xC1", "k"), decodeText("XYAA", "k"));
+    EXPECT_EQ(decodeText("XYBJZ", "k"), decodeText("XYBJBJ", "k"));  // a lone last "Z" is 25
+}
+
 TEST(TextCipher, DecodedZeroEndsTheText) {
     // Code a text with a zero byte in the middle by hand.
     const Text cipher = encodeTextWithSalt(std::string("ab\0cd", 5), "k", "MN");
@@ -60,9 +73,11 @@ TEST(TextCipher, DecodedZeroEndsTheText) {
 
 TEST(TextCipher, RoundTripsEveryByteAtEveryPosition) {
     const Text key = gbk(u8"Tesmolen广告");
-    for (int shift = 0; shift < 300; shift += 7) {
-        Text text(static_cast<std::size_t>(shift), 'x');
-        for (int b = 1; b <= 255; ++b) text += static_cast<char>(b);
+    // Each rotation puts every byte value at another position; twice over, the texts are
+    // longer than 256 bytes and every value meets every position of the first 510.
+    for (int rotation = 0; rotation < 255; ++rotation) {
+        Text text;
+        for (int n = 0; n < 510; ++n) text += static_cast<char>((n + rotation) % 255 + 1);
         const Text cipher = encodeText(text, key);
         ASSERT_EQ(cipher.size(), 2 + 2 * text.size());
         EXPECT_GE(cipher[0], 'A');

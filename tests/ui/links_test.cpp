@@ -32,14 +32,14 @@ TEST_F(Links, ContactMessageNamesTheChatAccountAndGroup) {
 }
 
 TEST_F(Links, DownloadMenuOpensBesideTheButtonWhereverTheMouseIs) {
-    t.ui.fakeWindow().place(50, 70);
-    t.ui.fakeUnit(unit::downloadButton).place(59, 290);
+    // The button keeps its place in the settings frame: left 59, top 290.
+    t.ui.fakeWindow().place(300, 120);
     t.ui.mouse = {900, 5};
     popUpDownloadMenu(t.program);
     ASSERT_EQ(t.ui.popUps.size(), 1u);
     EXPECT_TRUE(t.ui.popUps[0].menu == unit::downloadMenu);
-    EXPECT_EQ(t.ui.popUps[0].at.x, 50 + 59 + 2);
-    EXPECT_EQ(t.ui.popUps[0].at.y, 70 + 290);
+    EXPECT_EQ(t.ui.popUps[0].at.x, 300 + 59 + 2);
+    EXPECT_EQ(t.ui.popUps[0].at.y, 120 + 290);
 }
 
 TEST_F(Links, CloudDrivePageOpensOnlyAfterYes) {
@@ -83,7 +83,7 @@ TEST_F(Links, EachLinkOpensItsPage) {
 
 TEST_F(Links, QrPictureIsShownByItsButtonAndHiddenByAClickOnItself) {
     auto& qr = t.ui.fakeUnit(unit::qrPicture);
-    qr.setVisible(false);
+    EXPECT_FALSE(qr.visible());
     showQrPicture(t.program);
     EXPECT_TRUE(qr.visible());
     showQrPicture(t.program);

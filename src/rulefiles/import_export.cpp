@@ -1,0 +1,70 @@
+#include "rulefiles/import_export.hpp"
+
+#include "rules/read_rules.hpp"
+#include "runtime/codepage.hpp"
+#include "runtime/files.hpp"
+#include "runtime/message_boxes.hpp"
+#include "textsvc/text_cipher.hpp"
+#include "ui/unit_names.hpp"
+
+namespace tesmolen {
+
+namespace {
+
+constexpr std::string_view ruleFileExtension = "ad";
+
+const Text& ruleFileFilter() {
+    static const Text text = gbk(u8"屏蔽规则(*.ad)|*.ad");
+    return text;
+}
+
+const Text& importDialogTitle() {
+    static const Text text = gbk(u8"请选择屏蔽规则");
+    return text;
+}
+
+const Text& importFailedMessage() {
+    static const Text text = gbk(u8"规则导入失败\r\n如有需要,请向官方反馈");
+    return text;
+}
+
+const Text& exportFailedMessage() {
+    static const Text text = gbk(u8"规则导出失败\r\n如有需要,请向官方反馈");
+    return text;
+}
+
+}  // namespace
+
+void importRuleFile(Program& program) {
+    FileDialog& dialog = program.ui.fileDialog(unit::fileDialog);
+    dialog.setKind(FileDialogKind::open);
+    dialog.setTitle(importDialogTitle());
+    dialog.setFilter(ruleFileFilter());
+    dialog.setDefaultExtension(Text(ruleFileExtension));
+    if (!dialog.show()) return;
+
+    const std::optional<Bytes> ruleFile = readWholeFileIfReadable(dialog.chosenFile());
+    if (!ruleFile) {
+        report(program, importFailedMessage());
+        return;
+    }
+    program.ui.list(unit::ruleList).setVisible(true);
+    program.state.currentRulesText = decodeText(toText(*ruleFile), program.state.titleText);
+    parseRules(program);
+}
+
+void exportRuleFile(Program& program) {
+    FileDialog& dialog = program.ui.fileDialog(unit::fileDialog);
+    dialog.setKind(FileDialogKind::save);
+    dialog.setFilter(ruleFileFilter());
+    dialog.setInitialFolder(programFolder());
+    dialog.setDefaultExtension(Text(ruleFileExtension));
+    if (!dialog.show()) return;
+
+    const Text editorText = program.ui.unit(unit::previewBox).text();
+    if (!writeWholeFile(dialog.chosenFile(), encodeText(editorText, program.state.titleText))) {
+        report(program, exportFailedMessage());
+    }
+}
+
+}  // namespace tesmolen

@@ -1,0 +1,207 @@
+#include "rules/save_rules.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "rules/read_rules.hpp"
+#include "rules/rule_list_menu.hpp"
+#include "runtime/codepage.hpp"
+#include "runtime/files.hpp"
+#include "support/fault_folders.hpp"
+#include "support/test_program.hpp"
+
+namespace tesmolen {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TestProgram;
+
+// "数据保存失败\r\n如有需要,请向官方反馈" and "保存成功" in GBK.
+const Text saveFailedBytes =
+    "\xCA\xFD\xBE\xDD\xB1\xA3\xB4\xE6\xCA\xA7\xB0\xDC\r\n"
+    "\xC8\xE7\xD3\xD0\xD0\xE8\xD2\xAA,\xC7\xEB\xCF\xF2\xB9\xD9\xB7\xBD\xB7\xB4\xC0\xA1";
+const Text savedBytes = "\xB1\xA3\xB4\xE6\xB3\xC9\xB9\xA6";
+
+class SaveRules : public ::testing::Test {
+protected:
+    SaveRules() {
+        t.program.state.titleText = "Title";
+        t.program.state.hostsPath = t.temp.path("hosts");
+        t.windows.processId = 700;
+        t.windows.windows = {{0x10, 9, 90, "Other", "X"}, {0x30, 700, 7001, "Tesmolen", "Y"}};
+    }
+
+    void readHosts(const Bytes& bytes) {
+        t.temp.write("hosts", bytes);
+        readRules(t.program);
+        ASSERT_TRUE(t.ui.messages.empty());
+    }
+
+    void fillList(const std::vector<Text>& bodies) {
+        for (const Text& body : bodies) {
+            t.ruleList().setCell(t.ruleList().appendRow("n"), 1, body);
+        }
+    }
+
+    Bytes saved() { return readWholeFile(t.program.state.hostsPath); }
+
+    void expectSaved() {
+        EXPECT_TRUE(t.ui.messages.empty());
+        ASSERT_EQ(t.windows.boxes.size(), 1u);
+        const auto& box = t.windows.boxes[0];
+        EXPECT_EQ(box.text, savedBytes);
+        EXPECT_EQ(box.title, "Tesmolen");
+        EXPECT_EQ(box.style, 0x40u);
+        EXPECT_EQ(box.owner, 0x30u);
+        EXPECT_TRUE(t.program.state.windowList.empty());
+    }
+
+    void expectSaveFailed(const std::vector<Text>& bodies) {
+        ASSERT_EQ(t.ui.messages.size(), 1u);
+        EXPECT_EQ(t.ui.messages[0].text, saveFailedBytes);
+        EXPECT_EQ(t.ui.messages[0].buttons, MessageButtons::ok);
+        EXPECT_EQ(t.ui.messages[0].title, "Title");
+        EXPECT_TRUE(t.windows.boxes.empty());
+        EXPECT_EQ(t.ruleList().bodies(), bodies);
+    }
+
+    TestProgram t;
+};
+
+TEST_F(SaveRules, ItsOwnHostsFileComesBackByteForByte) {
+    const Bytes hosts =
+        gbk(u8"#SiteA代码开始\r\n0.0.0.0 ads1.example\r\n0.0.0.0 ads2.example\r\n#代码结束\r\n"
+            u8"#B代码开始\r\n127.0.0.1 h3\r\n#代码结束\r\n");
+    readHosts(hosts);
+    saveRules(t.program);
+    EXPECT_EQ(saved(), hosts);
+    expectSaved();
+    EXPECT_EQ(t.ruleList().rowCount(), 2);
+}
+
+TEST_F(SaveRules, AForeignHostsFileKeepsOnlyItsPairedComments) {
+    readHosts(
+        "# comment\r\n127.0.0.1 localhost\r\n# second\r\n::1 localhost\r\n#third#\r\n# odd\r\n");
+    saveRules(t.program);
+    EXPECT_EQ(saved(), gbk(u8"# comment\r\n127.0.0.1 localhost\r\n#代码结束\r\n"
+                           u8"#third#代码结束\r\n"));
+}
+
+TEST_F(SaveRules, EditorTextIsWrittenAsHostsText) {
+    parseRulesInto(gbk(u8"\r\n#A代码开始\r\n0.0.0.0 h1\r\n0.0.0.0 h2\r\n#A代码结束"
+                       u8"\r\n#B代码开始\r\n127.0.0.1 h3\r\n#B代码结束"),
+                   t.ruleList());
+    saveRules(t.program);
+    EXPECT_EQ(saved(), gbk(u8"#A代码开始\r\n0.0.0.0 h1\r\n0.0.0.0 h2\r\n#代码结束\r\n"
+                           u8"#B代码开始\r\n127.0.0.1 h3\r\n#代码结束\r\n"));
+    expectSaved();
+}
+
+TEST_F(SaveRules, AnEmptyBodyIsWrittenLikeAnyOther) {
+    readHosts("##");
+    saveRules(t.program);
+    EXPECT_EQ(saved(), gbk(u8"##代码结束\r\n"));
+}
+
+TEST_F(SaveRules, AnEmptyListEmptiesTheFile) {
+    t.temp.write("hosts", "#a#\r\n");
+    saveRules(t.program);
+    EXPECT_TRUE(fs::exists(t.temp.folder() / "hosts"));
+    EXPECT_EQ(fs::file_size(t.temp.folder() / "hosts"), 0u);
+    expectSaved();
+}
+
+TEST_F(SaveRules, SavingTwiceWritesTheSameBytes) {
+    readHosts(gbk(u8"#一#x#二\r\n#"));
+    saveRules(t.program);
+    const Bytes first = saved();
+    saveRules(t.program);
+    EXPECT_EQ(saved(), first);
+    EXPECT_EQ(t.windows.boxes.size(), 2u);
+}
+
+TEST_F(SaveRules, ReadingASavedFileGivesTheSameBodiesInOrder) {
+    // Bytes that are not GBK survive as they are.
+    const std::vector<Text> bodies = {gbk(u8"甲代码开始\r\n0.0.0.0 a\r\n"), "", "\x80\xFF z\r\n",
+                                      " x ", "no code begins"};
+    fillList(bodies);
+    saveRules(t.program);
+    readRules(t.program);
+    EXPECT_EQ(t.ruleList().bodies(), bodies);
+    EXPECT_EQ(t.ruleList().numbers(), (std::vector<Text>{"1", "2", "3", "4", "5"}));
+}
+
+TEST_F(SaveRules, ADeletedRowIsGoneFromTheFileAfterTheSave) {
+    readHosts("#a#\r\n#b#\r\n#c#\r\n");
+    t.ruleList().select(0);
+    t.ui.answerYes();
+    deleteSelectedRule(t.program);
+    t.ui.messages.clear();
+    saveRules(t.program);
+    EXPECT_EQ(saved(), gbk(u8"#b#代码结束\r\n#c#代码结束\r\n"));
+}
+
+TEST_F(SaveRules, AMissingFolderIsReported) {
+    t.program.state.hostsPath = t.temp.path("etc/hosts");
+    fillList({"a", "b"});
+    saveRules(t.program);
+    expectSaveFailed({"a", "b"});
+    EXPECT_TRUE(t.temp.names().empty());
+}
+
+TEST_F(SaveRules, AFolderInPlaceOfTheFileIsReported) {
+    fs::create_directory(t.temp.folder() / "hosts");
+    t.temp.write("hosts/inside", "kept");
+    fillList({"a"});
+    saveRules(t.program);
+    expectSaveFailed({"a"});
+    EXPECT_EQ(t.temp.read("hosts/inside"), "kept");
+    EXPECT_EQ(t.temp.names(), std::vector<std::string>{"hosts"});
+}
+
+class SaveRulesOverAnUnwritableFile : public SaveRules {
+protected:
+    const Bytes old = gbk(u8"#旧代码开始\r\n0.0.0.0 old\r\n#代码结束\r\n");
+
+    void expectOldFileWhole(const fs::path& folder) {
+        EXPECT_EQ(readWholeFile(t.program.state.hostsPath), old);
+        // No temporary file is left behind.
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    }
+};
+
+TEST_F(SaveRulesOverAnUnwritableFile, ALockedFileStaysWhole) {
+    t.temp.write("hosts", old);
+    testing::LockedFile locked(t.temp.folder() / "hosts");
+    if (!locked.ready()) GTEST_SKIP() << "cannot lock a file here";
+    fillList({"new"});
+    saveRules(t.program);
+    expectSaveFailed({"new"});
+    expectOldFileWhole(t.temp.folder());
+}
+
+TEST_F(SaveRulesOverAnUnwritableFile, AReadOnlyMountedFileStaysWhole) {
+    t.temp.write("hosts", old);
+    testing::ReadOnlyMountedFile mounted(t.temp.folder() / "hosts");
+    if (!mounted.ready()) GTEST_SKIP() << "cannot mount here";
+    fillList({"new"});
+    saveRules(t.program);
+    expectSaveFailed({"new"});
+    expectOldFileWhole(t.temp.folder());
+}
+
+TEST_F(SaveRulesOverAnUnwritableFile, AFullDiskLeavesTheOldFileWhole) {
+    testing::SmallDisk disk(64 * 1024);
+    if (!disk.ready()) GTEST_SKIP() << "cannot mount a small tmpfs here";
+    t.program.state.hostsPath = (disk.folder() / "hosts").string();
+    ASSERT_TRUE(writeWholeFile(t.program.state.hostsPath, old));
+    const Text large(100 * 1024, 'x');
+    fillList({large});
+    saveRules(t.program);
+    expectSaveFailed({large});
+    expectOldFileWhole(disk.folder());
+}
+
+}  // namespace
+}  // namespace tesmolen
