@@ -6,12 +6,13 @@
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
 #include "support/fake_ui.hpp"
+#include "support/source_tree.hpp"
 #include "textsvc/text_cipher.hpp"
 
 namespace tesmolen {
 namespace {
 
-const std::filesystem::path pages = std::filesystem::path(TESMOLEN_SITE_DIR) / "kovrel" / "ad";
+const std::filesystem::path pages = testing::sourceTree() / "site" / "kovrel" / "ad";
 
 Bytes pageBytes(const std::string& name) {
     return readWholeFile((pages / name).string());
