@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "loopback_server.hpp"
+#include "support/loopback_server.hpp"
 
 namespace tesmolen {
 namespace {

@@ -1,0 +1,28 @@
+// The process entry: the toolkit, the realisations of the seams, and the application shell.
+
+#include <QApplication>
+#include <QString>
+
+#include "app/application.hpp"
+#include "app/bindings.hpp"
+#include "app/product.hpp"
+#include "app/stored_values.hpp"
+#include "runtime/qt/curl_net.hpp"
+#include "runtime/qt/desktop_shell.hpp"
+#include "runtime/qt/qt_text.hpp"
+#include "runtime/qt/qt_ui.hpp"
+#include "runtime/qt/qt_window_system.hpp"
+
+int main(int argc, char* argv[]) {
+    using namespace tesmolen;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(product::name));
+    QApplication::setApplicationVersion(QString::fromUtf8(product::version));
+    application.setProperty("applicationDescription", toQString(product::description));
+
+    QtUi ui;
+    CurlNet net;
+    DesktopShell shell;
+    QtWindowSystem windows;
+    return runApplication(ui, {ui, net, shell, windows}, defaultStoredValues(), eventBindings());
+}

@@ -1,0 +1,142 @@
+#include "runtime/qt/qt_ui.hpp"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QTabBar>
+
+#include <stdexcept>
+
+#include "runtime/qt/message_box.hpp"
+#include "runtime/qt/qt_text.hpp"
+#include "runtime/qt/window_builder.hpp"
+#include "ui/layout.hpp"
+
+// Resource initialisers live outside any namespace.
+#ifdef TESMOLEN_HAS_RESOURCES
+static void initialiseResources() { Q_INIT_RESOURCE(tesmolen); }
+#else
+static void initialiseResources() {}
+#endif
+
+namespace tesmolen {
+
+namespace {
+
+constexpr int answerOk = 0;
+constexpr int answerNo = 6;
+
+[[noreturn]] void noSuchUnit(UnitName name) {
+    throw std::logic_error("no unit of that kind: " +
+                           std::string(reinterpret_cast<const char*>(name.data()), name.size()));
+}
+
+}  // namespace
+
+QtUi::QtUi() { initialiseResources(); }
+
+QtUi::~QtUi() {
+    // The units only point at widgets; the window owns them.
+    units_.clear();
+    windowUnit_.reset();
+    window_.reset();
+}
+
+template <typename Kind>
+Kind& QtUi::find(UnitName name) {
+    auto found = units_.find(name);
+    if (found == units_.end()) noSuchUnit(name);
+    auto* unit = dynamic_cast<Kind*>(found->second.get());
+    if (unit == nullptr) noSuchUnit(name);
+    return *unit;
+}
+
+Unit& QtUi::window() {
+    if (!windowUnit_) throw std::logic_error("the main window has not been created");
+    return *windowUnit_;
+}
+
+Unit& QtUi::unit(UnitName name) { return find<QtUnit>(name); }
+ReportList& QtUi::list(UnitName name) { return find<QtReportList>(name); }
+GraphicButton& QtUi::graphicButton(UnitName name) { return find<QtGraphicButton>(name); }
+Timer& QtUi::timer(UnitName name) { return find<QtTimer>(name); }
+FileDialog& QtUi::fileDialog(UnitName name) { return find<QtFileDialog>(name); }
+
+int QtUi::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
+    const bool yesNo = buttons == MessageButtons::yesNo;
+    std::optional<QMessageBox::StandardButton> press;
+    if (script_.active) {
+        script_.shownBoxes.push_back({text, title, static_cast<std::uint32_t>(buttons)});
+        const int answer = script_.takeAnswer().value_or(yesNo ? answerNo : answerOk);
+        press = answer == answerYes  ? QMessageBox::Yes
+                : answer == answerNo ? QMessageBox::No
+                                     : QMessageBox::Ok;
+    }
+    const QMessageBox::StandardButton pressed = showMessageBox(
+        {.owner = window_.get(),
+         .text = toQString(text),
+         .title = toQString(title),
+         .icon = QMessageBox::NoIcon,
+         .buttons = yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok},
+        press);
+    if (pressed == QMessageBox::Yes) return answerYes;
+    if (pressed == QMessageBox::No) return answerNo;
+    return answerOk;
+}
+
+void QtUi::popUpMenu(UnitName menu, ScreenPoint at) {
+    auto found = menus_.find(menu);
+    if (found == menus_.end()) noSuchUnit(menu);
+    found->second->popup(QPoint(at.x, at.y));
+}
+
+ScreenPoint QtUi::mousePosition() const {
+    const QPoint at = QCursor::pos();
+    return {at.x(), at.y()};
+}
+
+void QtUi::switchVisualStyle() { QApplication::setStyle(QStringLiteral("Fusion")); }
+
+void QtUi::endProcess(int exitCode) {
+    endedWith_ = exitCode;
+    if (looping_) QCoreApplication::exit(exitCode);
+}
+
+void QtUi::createMainWindow(RaiseEvent raise) {
+    raise_ = std::move(raise);
+    WindowBuilder(*this, windowLayout()).build();
+}
+
+void QtUi::showMainWindow() { window_->show(); }
+
+int QtUi::runMessageLoop() {
+    looping_ = true;
+    const int exitCode = QApplication::exec();
+    looping_ = false;
+    return endedWith_.value_or(exitCode);
+}
+
+QWidget* QtUi::mainWindow() const { return window_.get(); }
+
+QWidget* QtUi::widget(UnitName name) {
+    auto found = units_.find(name);
+    return found == units_.end() ? nullptr : found->second->widget();
+}
+
+QMenu* QtUi::menu(UnitName name) const {
+    auto found = menus_.find(name);
+    return found == menus_.end() ? nullptr : found->second;
+}
+
+void QtUi::selectPage(int page) {
+    if (tabBar_ == nullptr) return;
+    tabBar_->setCurrentIndex(page);
+    // Selecting the page that is already current signals nothing; show it all the same.
+    showCurrentPage(*tabBar_);
+}
+
+void QtUi::raise(UnitName unit, UiEvent event) {
+    if (raise_) raise_(unit, event);
+}
+
+}  // namespace tesmolen

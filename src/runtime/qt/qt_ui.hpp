@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QPointer>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "runtime/qt/dialog_script.hpp"
+#include "runtime/qt/qt_units.hpp"
+#include "runtime/ui.hpp"
+#include "runtime/window_runtime.hpp"
+
+class QMenu;
+class QTabBar;
+
+namespace tesmolen {
+
+// The main window on Qt Widgets, built unit by unit from the window layout.
+class QtUi : public Ui, public WindowRuntime {
+public:
+    QtUi();
+    ~QtUi() override;
+    QtUi(const QtUi&) = delete;
+    QtUi& operator=(const QtUi&) = delete;
+
+    Unit& window() override;
+    Unit& unit(UnitName name) override;
+    ReportList& list(UnitName name) override;
+    GraphicButton& graphicButton(UnitName name) override;
+    Timer& timer(UnitName name) override;
+    FileDialog& fileDialog(UnitName name) override;
+    int messageBox(const Text& text, MessageButtons buttons, const Text& title) override;
+    void popUpMenu(UnitName menu, ScreenPoint at) override;
+    ScreenPoint mousePosition() const override;
+    void switchVisualStyle() override;
+    void endProcess(int exitCode) override;
+
+    void createMainWindow(RaiseEvent raise) override;
+    void showMainWindow() override;
+    int runMessageLoop() override;
+    std::optional<int> endedWith() const override { return endedWith_; }
+
+    // For tests and screenshots: the widgets behind the units, the pages of the tab control,
+    // and the script that answers modal dialogs.
+    QWidget* mainWindow() const;
+    // Null for a unit without a widget.
+    QWidget* widget(UnitName name);
+    QMenu* menu(UnitName name) const;
+    QTabBar* tabBar() const { return tabBar_; }
+    void selectPage(int page);
+    DialogScript& dialogScript() { return script_; }
+
+private:
+    friend class WindowBuilder;
+
+    template <typename Kind>
+    Kind& find(UnitName name);
+    void raise(UnitName unit, UiEvent event);
+
+    std::unique_ptr<QWidget> window_;
+    std::unique_ptr<QtUnit> windowUnit_;
+    std::map<std::u8string, std::unique_ptr<QtUnit>, std::less<>> units_;
+    std::map<std::u8string, QMenu*, std::less<>> menus_;
+    QTabBar* tabBar_ = nullptr;
+    RaiseEvent raise_;
+    DialogScript script_;
+    std::optional<int> endedWith_;
+    bool looping_ = false;
+};
+
+}  // namespace tesmolen

@@ -1,0 +1,115 @@
+#include "runtime/qt/qt_window_system.hpp"
+
+#include <QApplication>
+#include <QWidget>
+#include <QWindow>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+#include <vector>
+
+#include "runtime/qt/message_box.hpp"
+#include "runtime/qt/qt_text.hpp"
+
+namespace tesmolen {
+
+namespace {
+
+std::uint32_t currentThreadId() {
+#ifdef _WIN32
+    return static_cast<std::uint32_t>(GetCurrentThreadId());
+#else
+    return static_cast<std::uint32_t>(gettid());
+#endif
+}
+
+WindowHandle handleOf(const QWidget* widget) { return reinterpret_cast<WindowHandle>(widget); }
+
+// In the order the windows were created, those never shown (and so without a native window)
+// last.
+std::vector<QWidget*> topLevelWidgets() {
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    std::vector<QWidget*> ordered;
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        for (QWidget* widget : widgets) {
+            if (widget->windowHandle() == window) ordered.push_back(widget);
+        }
+    }
+    for (QWidget* widget : widgets) {
+        if (widget->windowHandle() == nullptr) ordered.push_back(widget);
+    }
+    return ordered;
+}
+
+QWidget* liveWidget(WindowHandle handle) {
+    if (handle == 0) return nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (handleOf(widget) == handle) return widget;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Text cutGbk(const Text& text, std::size_t limit) {
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[end]);
+        const std::size_t width = lead >= 0x81 && lead <= 0xFE && end + 1 < text.size() ? 2 : 1;
+        if (end + width > limit) break;
+        end += width;
+    }
+    return text.substr(0, end);
+}
+
+QtWindowSystem::QtWindowSystem() : guiThreadId_(currentThreadId()) {}
+
+std::uint32_t QtWindowSystem::currentProcessId() const {
+#ifdef _WIN32
+    return static_cast<std::uint32_t>(GetCurrentProcessId());
+#else
+    return static_cast<std::uint32_t>(getpid());
+#endif
+}
+
+void QtWindowSystem::enumerateWindows(const std::function<bool(WindowHandle)>& visit) {
+    for (QWidget* widget : topLevelWidgets()) {
+        if (!visit(handleOf(widget))) return;
+    }
+}
+
+WindowRecord QtWindowSystem::describeWindow(WindowHandle window) {
+    WindowRecord record;
+    record.handle = window;
+    const QWidget* widget = liveWidget(window);
+    if (widget == nullptr) return record;
+    record.processId = currentProcessId();
+    record.threadId = guiThreadId_;
+    record.title = cutGbk(fromQString(widget->windowTitle()), titleLimit);
+    record.className = cutGbk(widget->metaObject()->className(), classNameLimit);
+    return record;
+}
+
+int QtWindowSystem::messageBox(WindowHandle owner, const Text& text, const Text& title,
+                               std::uint32_t style) {
+    std::optional<QMessageBox::StandardButton> press;
+    const QMessageBox::StandardButtons buttons = win32Buttons(style);
+    if (script_.active) {
+        script_.shownBoxes.push_back({text, title, style});
+        const std::optional<int> answer = script_.takeAnswer();
+        press = answer ? buttonOfWin32Id(*answer) : win32FirstButton(style);
+    }
+    const QMessageBox::StandardButton pressed = showMessageBox({.owner = liveWidget(owner),
+                                                                .text = toQString(text),
+                                                                .title = toQString(title),
+                                                                .icon = win32Icon(style),
+                                                                .buttons = buttons},
+                                                               press);
+    return win32ButtonId(pressed);
+}
+
+}  // namespace tesmolen

@@ -1,0 +1,86 @@
+#include "runtime/qt/report_list_model.hpp"
+
+#include "runtime/qt/qt_text.hpp"
+
+namespace tesmolen {
+
+ReportListModel::ReportListModel(QStringList headers, QObject* parent)
+    : QAbstractTableModel(parent), headers_(std::move(headers)) {}
+
+int ReportListModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() || headers_.isEmpty()) return 0;
+    return static_cast<int>(cells_.size() / static_cast<std::size_t>(headers_.size()));
+}
+
+int ReportListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(headers_.size());
+}
+
+QVariant ReportListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !holds(index.row(), index.column())) return {};
+    const Text& text = cells_[at(index.row(), index.column())];
+    switch (role) {
+        case Qt::DisplayRole:
+            return oneLine(toQString(text));
+        case Qt::ToolTipRole:
+            return text.empty() ? QVariant() : QVariant(withNewlines(toQString(text)));
+        default:
+            return {};
+    }
+}
+
+QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    if (section < 0 || section >= headers_.size()) return {};
+    return headers_[section];
+}
+
+int ReportListModel::appendRow(const Text& column0) {
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    cells_.push_back(column0);
+    cells_.resize(cells_.size() + static_cast<std::size_t>(headers_.size()) - 1);
+    endInsertRows();
+    return row;
+}
+
+void ReportListModel::setCell(int row, int column, const Text& text) {
+    if (!holds(row, column)) return;
+    cells_[at(row, column)] = text;
+    const QModelIndex changed = index(row, column);
+    emit dataChanged(changed, changed);
+}
+
+Text ReportListModel::cell(int row, int column) const {
+    return holds(row, column) ? cells_[at(row, column)] : Text();
+}
+
+void ReportListModel::deleteRow(int row) {
+    if (!holds(row, 0)) return;
+    beginRemoveRows({}, row, row);
+    const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(at(row, 0));
+    cells_.erase(first, first + headers_.size());
+    endRemoveRows();
+}
+
+void ReportListModel::deleteAllRows() {
+    beginResetModel();
+    std::vector<Text>().swap(cells_);
+    endResetModel();
+}
+
+QString ReportListModel::oneLine(const QString& text) {
+    static const QString mark = QStringLiteral(u"\u23CE");
+    return withNewlines(text).replace(QChar(u'\n'), mark);
+}
+
+bool ReportListModel::holds(int row, int column) const {
+    return row >= 0 && row < rowCount() && column >= 0 && column < columnCount();
+}
+
+std::size_t ReportListModel::at(int row, int column) const {
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(headers_.size()) +
+           static_cast<std::size_t>(column);
+}
+
+}  // namespace tesmolen

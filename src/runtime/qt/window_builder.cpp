@@ -1,0 +1,335 @@
+#include "runtime/qt/window_builder.hpp"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QTreeView>
+
+#include <stdexcept>
+
+#include "runtime/codepage.hpp"
+#include "runtime/qt/ip_address_edit.hpp"
+#include "runtime/qt/picture_button.hpp"
+#include "runtime/qt/qt_text.hpp"
+#include "runtime/qt/qt_ui.hpp"
+#include "runtime/qt/report_list_model.hpp"
+#include "runtime/qt/window_watcher.hpp"
+
+namespace tesmolen {
+
+namespace {
+
+// The default GUI font of the window is 12 pixels high, like the desktop font the layout was
+// drawn for.
+constexpr int guiFontPixels = 12;
+constexpr int tabStripHeight = 24;
+// The property that marks a child of the tab control as a page, holding its tab's index.
+constexpr const char* tabPageIndex = "tabPageIndex";
+
+QColor qtColour(const Colour& colour) { return {colour.red, colour.green, colour.blue}; }
+
+bool isEditable(UnitKind kind) {
+    return kind == UnitKind::editBox || kind == UnitKind::superEditBox ||
+           kind == UnitKind::ipEditBox || kind == UnitKind::reportList;
+}
+
+void applyLook(QWidget* widget, const UnitSpec& spec) {
+    QPalette palette = widget->palette();
+    if (spec.textColour) {
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            palette.setColor(role, qtColour(*spec.textColour));
+        }
+    }
+    if (spec.background) {
+        palette.setColor(isEditable(spec.kind) ? QPalette::Base : QPalette::Window,
+                         qtColour(*spec.background));
+        if (spec.kind != UnitKind::transparentLabel) widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+    if (spec.font) {
+        QFont font = widget->font();
+        if (!spec.font->face.empty()) font.setFamilies({toQString(spec.font->face)});
+        font.setPixelSize(spec.font->pixelHeight);
+        font.setWeight(QFont::Normal);
+        widget->setFont(font);
+    }
+    switch (spec.cursor) {
+        case CursorShape::hand:
+            widget->setCursor(Qt::PointingHandCursor);
+            break;
+        case CursorShape::upArrow:
+            widget->setCursor(Qt::UpArrowCursor);
+            break;
+        case CursorShape::standard:
+            break;
+    }
+    widget->setFocusPolicy(spec.focusable ? Qt::StrongFocus : Qt::NoFocus);
+    widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
+}
+
+QLabel* newLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+}  // namespace
+
+void showCurrentPage(QTabBar& bar) {
+    for (QObject* child : bar.parent()->children()) {
+        auto* page = qobject_cast<QWidget*>(child);
+        const QVariant index = page != nullptr ? page->property(tabPageIndex) : QVariant();
+        if (index.isValid()) page->setVisible(index.toInt() == bar.currentIndex());
+    }
+}
+
+WindowBuilder::WindowBuilder(QtUi& ui, const WindowLayout& layout) : ui_(ui), layout_(layout) {}
+
+void WindowBuilder::build() {
+    buildWindow();
+    // A unit may be listed before its container: build in rounds until every unit has its place.
+    std::vector<const UnitSpec*> waiting;
+    for (const UnitSpec& spec : layout_.units) waiting.push_back(&spec);
+    while (!waiting.empty()) {
+        std::vector<const UnitSpec*> next;
+        for (const UnitSpec* spec : waiting) {
+            auto parent = widgets_.find(spec->parent);
+            if (parent == widgets_.end()) {
+                next.push_back(spec);
+            } else {
+                widgets_[std::u8string(spec->name)] = buildWidget(*spec, parent->second);
+            }
+        }
+        if (next.size() == waiting.size()) {
+            throw std::logic_error("window layout: a unit's container does not exist");
+        }
+        waiting = std::move(next);
+    }
+    buildMenus();
+    stackUnits();
+    ui_.selectPage(layout_.initialPage);
+}
+
+void WindowBuilder::buildWindow() {
+    const WindowSpec& spec = layout_.window;
+    ui_.window_ = std::make_unique<QWidget>(
+        nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                     Qt::WindowCloseButtonHint);
+    QWidget* window = ui_.window_.get();
+    QFont font = QApplication::font();
+    font.setPixelSize(guiFontPixels);
+    window->setFont(font);
+    if (!spec.icon.empty()) window->setWindowIcon(QIcon(QString::fromUtf8(spec.icon)));
+    window->move(spec.left, spec.top);
+    window->setFixedSize(spec.outerWidth, spec.outerHeight);
+    new WindowWatcher(*window, QSize(spec.outerWidth, spec.outerHeight), ui_.looping_);
+    ui_.windowUnit_ = std::make_unique<QtUnit>(window, "windowTitle", TextPlace::singleLine);
+    ui_.windowUnit_->setText(gbk(spec.title));
+    widgets_[std::u8string()] = window;
+}
+
+QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
+    QWidget* widget = nullptr;
+    std::unique_ptr<QtUnit> unit;
+    switch (spec.kind) {
+        case UnitKind::tabControl:
+            widget = buildTabControl(spec, parent);
+            unit = std::make_unique<QtUnit>(widget, nullptr, TextPlace::none);
+            break;
+        case UnitKind::tabPage:
+            widget = buildTabPage(spec, parent);
+            unit = std::make_unique<QtUnit>(widget, nullptr, TextPlace::none);
+            break;
+        case UnitKind::groupBox:
+            widget = new QGroupBox(parent);
+            unit = std::make_unique<QtUnit>(widget, "title", TextPlace::singleLine);
+            break;
+        case UnitKind::shapeBox: {
+            auto* frame = new QFrame(parent);
+            frame->setFrameStyle(QFrame::NoFrame);
+            widget = frame;
+            unit = std::make_unique<QtUnit>(widget, nullptr, TextPlace::none);
+            break;
+        }
+        case UnitKind::editBox:
+        case UnitKind::superEditBox: {
+            const bool multiLine = spec.multiLine || spec.kind == UnitKind::superEditBox;
+            widget = buildEditBox(parent, multiLine);
+            unit = std::make_unique<QtUnit>(widget, multiLine ? "plainText" : "text",
+                                            multiLine ? TextPlace::multiLine
+                                                      : TextPlace::singleLine);
+            unit->disableAsReadOnly();
+            break;
+        }
+        case UnitKind::ipEditBox:
+            widget = new IpAddressEdit(parent);
+            unit = std::make_unique<QtUnit>(widget, "text", TextPlace::singleLine);
+            break;
+        case UnitKind::reportList:
+            return buildReportList(spec, parent);
+        case UnitKind::transparentLabel:
+        case UnitKind::label:
+            widget = newLabel(parent);
+            unit = std::make_unique<QtUnit>(widget, "text", TextPlace::singleLine);
+            break;
+        case UnitKind::button: {
+            auto* button = new QPushButton(parent);
+            QObject::connect(button, &QPushButton::clicked, button,
+                             [&ui = ui_, name = spec.name] { ui.raise(name, UiEvent::click); });
+            widget = button;
+            unit = std::make_unique<QtUnit>(widget, "text", TextPlace::singleLine);
+            break;
+        }
+        case UnitKind::graphicButton:
+            return buildPictureButton(spec, parent);
+        case UnitKind::timer: {
+            auto* timer = new QTimer(ui_.window_.get());
+            QObject::connect(timer, &QTimer::timeout, timer, [&ui = ui_, name = spec.name] {
+                ui.raise(name, UiEvent::timerTick);
+            });
+            addUnit(spec, std::make_unique<QtTimer>(timer, spec.left, spec.top));
+            return nullptr;
+        }
+        case UnitKind::commonDialog:
+            addUnit(spec, std::make_unique<QtFileDialog>(ui_.window_.get(), ui_.script_,
+                                                         spec.left, spec.top));
+            return nullptr;
+    }
+    applyLook(widget, spec);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        // Only a label with room for two lines wraps; a shorter one keeps its text on one line.
+        label->setWordWrap(spec.height >= 2 * label->fontMetrics().lineSpacing());
+    }
+    addUnit(spec, std::move(unit));
+    return widget;
+}
+
+QWidget* WindowBuilder::buildTabControl(const UnitSpec& spec, QWidget* parent) {
+    auto* tabControl = new QWidget(parent);
+    auto* bar = new QTabBar(tabControl);
+    bar->setExpanding(false);
+    bar->setDrawBase(false);
+    bar->setFocusPolicy(Qt::NoFocus);
+    if (spec.font) {
+        UnitSpec look = spec;
+        look.left = 0;
+        look.top = 0;
+        look.height = tabStripHeight;
+        applyLook(bar, look);
+    } else {
+        bar->setGeometry(0, 0, spec.width, tabStripHeight);
+    }
+    QObject::connect(bar, &QTabBar::currentChanged, tabControl, [bar] { showCurrentPage(*bar); });
+    ui_.tabBar_ = bar;
+    UnitSpec look = spec;
+    look.font.reset();
+    applyLook(tabControl, look);
+    return tabControl;
+}
+
+QWidget* WindowBuilder::buildTabPage(const UnitSpec& spec, QWidget* tabControl) {
+    auto* page = new QWidget(tabControl);
+    auto* bar = tabControl->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
+    const int index = bar->addTab(toQString(spec.content));
+    bar->setTabToolTip(index, toQString(spec.hint));
+    page->setProperty(tabPageIndex, index);
+    page->setGeometry(tabControl->rect());
+    page->setFocusPolicy(Qt::NoFocus);
+    return page;
+}
+
+QWidget* WindowBuilder::buildEditBox(QWidget* parent, bool multiLine) {
+    if (!multiLine) return new QLineEdit(parent);
+    auto* box = new QPlainTextEdit(parent);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    return box;
+}
+
+QWidget* WindowBuilder::buildReportList(const UnitSpec& spec, QWidget* parent) {
+    QStringList headers;
+    for (const ColumnSpec& column : layout_.ruleListColumns) headers << toQString(column.header);
+    auto* view = new QTreeView(parent);
+    auto* model = new ReportListModel(headers, view);
+    view->setModel(model);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setTextElideMode(Qt::ElideRight);
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionsMovable(false);
+    for (std::size_t i = 0; i < layout_.ruleListColumns.size(); ++i) {
+        view->header()->resizeSection(static_cast<int>(i), layout_.ruleListColumns[i].width);
+    }
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view, &QWidget::customContextMenuRequested, view,
+                     [&ui = ui_, view, name = spec.name](const QPoint& at) {
+                         const QModelIndex row = view->indexAt(at);
+                         if (row.isValid()) {
+                             view->selectionModel()->setCurrentIndex(
+                                 row, QItemSelectionModel::ClearAndSelect |
+                                          QItemSelectionModel::Rows);
+                         }
+                         ui.raise(name, UiEvent::rightClick);
+                     });
+    applyLook(view, spec);
+    addUnit(spec, std::make_unique<QtReportList>(view, model));
+    return view;
+}
+
+QWidget* WindowBuilder::buildPictureButton(const UnitSpec& spec, QWidget* parent) {
+    auto* button = new PictureButton(parent);
+    for (std::size_t slot = 0; slot < spec.pictures.size(); ++slot) {
+        if (spec.pictures[slot].empty()) continue;
+        button->setPicture(static_cast<int>(slot) + 1,
+                           QPixmap(QString::fromUtf8(spec.pictures[slot])));
+    }
+    QObject::connect(button, &PictureButton::clicked, button,
+                     [&ui = ui_, name = spec.name] { ui.raise(name, UiEvent::click); });
+    applyLook(button, spec);
+    addUnit(spec, std::make_unique<QtGraphicButton>(button));
+    return button;
+}
+
+void WindowBuilder::addUnit(const UnitSpec& spec, std::unique_ptr<QtUnit> unit) {
+    unit->setText(gbk(spec.content));
+    unit->setVisible(spec.visible);
+    unit->setEnabled(spec.enabled);
+    ui_.units_[std::u8string(spec.name)] = std::move(unit);
+}
+
+void WindowBuilder::buildMenus() {
+    for (const MenuSpec& spec : layout_.menus) {
+        auto* menu = new QMenu(toQString(spec.name), ui_.window_.get());
+        for (UnitName item : spec.items) {
+            QAction* action = menu->addAction(toQString(item));
+            QObject::connect(action, &QAction::triggered, menu,
+                             [&ui = ui_, item] { ui.raise(item, UiEvent::chosen); });
+        }
+        ui_.menus_[std::u8string(spec.name)] = menu;
+    }
+}
+
+void WindowBuilder::stackUnits() {
+    // Raising from the last unit of each parent to the first leaves the first on top.
+    for (auto spec = layout_.units.rbegin(); spec != layout_.units.rend(); ++spec) {
+        auto found = widgets_.find(spec->name);
+        if (found != widgets_.end() && found->second != nullptr) found->second->raise();
+    }
+    if (ui_.tabBar_ != nullptr) ui_.tabBar_->raise();
+}
+
+}  // namespace tesmolen

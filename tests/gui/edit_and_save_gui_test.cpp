@@ -1,0 +1,87 @@
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+#include "gui_window.hpp"
+#include "rules/rule_texts.hpp"
+#include "runtime/files.hpp"
+#include "ui/unit_names.hpp"
+
+namespace tesmolen {
+namespace {
+
+class EditAndSaveInTheWindow : public testing::GuiWindow {
+protected:
+    void SetUp() override {
+        ui.selectPage(1);
+        temp.write("hosts", composeRuleBlock("A") + composeRuleBlock("B") + composeRuleBlock("C"));
+        program.state.hostsPath = temp.path("hosts");
+    }
+
+    void click(UnitName button) {
+        QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);
+    }
+
+    void rightClickRow(int row) {
+        QTreeView* view = widget<QTreeView>(unit::ruleList);
+        const QRect cell = view->visualRect(view->model()->index(row, 1));
+        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, cell.center());
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, cell.center(),
+                                    view->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(view->viewport(), &menuEvent);
+    }
+
+    void choose(UnitName menu, const QString& item) {
+        for (QAction* action : ui.menu(menu)->actions()) {
+            if (action->text() == item) action->trigger();
+        }
+    }
+
+    std::vector<Text> rows() {
+        std::vector<Text> bodies;
+        ReportList& list = ui.list(unit::ruleList);
+        for (int row = 0; row < list.rowCount(); ++row) bodies.push_back(list.cell(row, 1));
+        return bodies;
+    }
+};
+
+TEST_F(EditAndSaveInTheWindow, ReadDeleteSaveAndReadAgain) {
+    click(unit::readButton);
+    ASSERT_EQ(rows(), (std::vector<Text>{"A", "B", "C"}));
+
+    rightClickRow(1);
+    ASSERT_TRUE(ui.menu(unit::listMenu)->isVisible());
+    ui.menu(unit::listMenu)->hide();
+    ui.dialogScript().answers.push_back(answerYes);
+    choose(unit::listMenu, QStringLiteral("删除本条"));
+    EXPECT_EQ(rows(), (std::vector<Text>{"A", "C"}));
+    EXPECT_EQ(ui.list(unit::ruleList).cell(1, 0), "3");  // the numbers keep their gap
+
+    click(unit::saveButton);
+    EXPECT_EQ(readWholeFile(program.state.hostsPath), composeRuleBlock("A") + composeRuleBlock("C"));
+    // The confirmation: an information box with OK only, titled with the product name.
+    ASSERT_EQ(windows.dialogScript().shownBoxes.size(), 1u);
+    EXPECT_EQ(windows.dialogScript().shownBoxes[0].title, "Tesmolen");
+    EXPECT_EQ(windows.dialogScript().shownBoxes[0].style, 0x40u);
+    EXPECT_TRUE(program.state.windowList.empty());
+
+    click(unit::readButton);
+    EXPECT_EQ(rows(), (std::vector<Text>{"A", "C"}));
+    EXPECT_EQ(ui.list(unit::ruleList).cell(1, 0), "2");
+}
+
+TEST_F(EditAndSaveInTheWindow, NoToTheDeleteQuestionKeepsTheRow) {
+    click(unit::readButton);
+    rightClickRow(0);
+    ui.menu(unit::listMenu)->hide();
+    ui.dialogScript().answers.push_back(6);
+    choose(unit::listMenu, QStringLiteral("删除本条"));
+    EXPECT_EQ(rows(), (std::vector<Text>{"A", "B", "C"}));
+}
+
+}  // namespace
+}  // namespace tesmolen

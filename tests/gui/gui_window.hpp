@@ -1,0 +1,47 @@
+#pragma once
+// The real main window and the desktop's windows, built as the program builds them, with their
+// dialog scripts active; network and shell are faked.
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <utility>
+#include <vector>
+
+#include "app/application.hpp"
+#include "app/bindings.hpp"
+#include "runtime/qt/qt_ui.hpp"
+#include "runtime/qt/qt_window_system.hpp"
+#include "support/test_program.hpp"
+
+namespace tesmolen::testing {
+
+class GuiWindow : public ::testing::Test {
+protected:
+    GuiWindow() {
+        ui.createMainWindow([this](UnitName unit, UiEvent event) {
+            raised.emplace_back(unit, event);
+            raiseEvent(program, eventBindings(), unit, event);
+        });
+        program.state.titleText = "Tesmolen";
+        ui.dialogScript().active = true;
+        windows.dialogScript().active = true;
+        ui.showMainWindow();
+    }
+
+    template <typename Widget>
+    Widget* widget(UnitName name) {
+        return qobject_cast<Widget*>(ui.widget(name));
+    }
+
+    QtUi ui;
+    FakeNet net;
+    FakeShell shell;
+    QtWindowSystem windows;
+    TempFolder temp;
+    Program program{{}, ui, net, shell, windows, {}};
+    std::vector<std::pair<UnitName, UiEvent>> raised;
+};
+
+}  // namespace tesmolen::testing
