@@ -32,4 +32,14 @@ bool checkComparisons(const std::vector<Comparison>& comparisons,
     return allHold;
 }
 
+bool checkLimit(const std::string& label, const std::string& name, double maxSeconds,
+                const std::map<std::string, double>& medians) {
+    auto found = medians.find(name);
+    if (found == medians.end()) return true;  // filtered out
+    const bool holds = found->second <= maxSeconds;
+    std::printf("%-44s %12.2f %12s %8s %8.2f %s\n", label.c_str(), found->second * 1e3, "-", "-",
+                maxSeconds * 1e3, holds ? "ok (ms)" : "EXCEEDED (ms)");
+    return holds;
+}
+
 }  // namespace tesmolen::bench

@@ -28,6 +28,10 @@ private:
     std::map<std::string, double> medians_;
 };
 
+// Prints the median of one benchmark against a limit in seconds; true when it holds.
+bool checkLimit(const std::string& label, const std::string& name, double maxSeconds,
+                const std::map<std::string, double>& medians);
+
 // Prints one line per comparison; true when every bound holds.
 bool checkComparisons(const std::vector<Comparison>& comparisons,
                       const std::map<std::string, double>& medians);

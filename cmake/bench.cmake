@@ -9,3 +9,4 @@ if(TESMOLEN_BENCH)
     target_include_directories(tesmolen-bench PRIVATE tests bench)
     target_link_libraries(tesmolen-bench PRIVATE tesmolen_core benchmark::benchmark)
 endif()
+

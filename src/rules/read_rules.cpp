@@ -1,5 +1,7 @@
 #include "rules/read_rules.hpp"
 
+#include <utility>
+
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
 #include "rules/rule_texts.hpp"
@@ -13,9 +15,15 @@ const Text& readFailedMessage() {
     return text;
 }
 
-void parseRulesInto(const Text& rulesText, ReportList& list) {
+void parseRulesInPlace(Text& rulesText, ReportList& list) {
     RegexObject regex;
-    regex.compileAndRun(Text(rulePairPattern), rulesText,
+    // Even if the list fails half-way, the text goes back where it came from.
+    struct GiveBack {
+        RegexObject& regex;
+        Text& text;
+        ~GiveBack() { text = regex.releaseSubject(); }
+    } giveBack{regex, rulesText};
+    regex.compileAndRun(Text(rulePairPattern), std::move(rulesText),
                         {.caseSensitive = false,
                          .multiLine = true,
                          .global = true,
@@ -25,11 +33,15 @@ void parseRulesInto(const Text& rulesText, ReportList& list) {
         int row = list.appendRow(decimalText(i));
         list.setCell(row, 1, regex.groupText(i, 1));
     }
-    regex.destroy();
+}
+
+void parseRulesInto(const Text& rulesText, ReportList& list) {
+    Text copy = rulesText;
+    parseRulesInPlace(copy, list);
 }
 
 void parseRules(Program& program) {
-    parseRulesInto(program.state.currentRulesText, program.ui.list(unit::ruleList));
+    parseRulesInPlace(program.state.currentRulesText, program.ui.list(unit::ruleList));
 }
 
 bool ruleListIsEmpty(Program& program) {

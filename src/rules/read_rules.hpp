@@ -8,6 +8,10 @@ namespace tesmolen {
 // in column 0, the text between the two "#" in column 1. Never clears the list.
 void parseRulesInto(const Text& rulesText, ReportList& list);
 
+// The same without a copy of the text: it is lent to the expression for the search and is
+// back, unchanged, when the call returns.
+void parseRulesInPlace(Text& rulesText, ReportList& list);
+
 // The same for the current rules text and the rule list.
 void parseRules(Program& program);
 

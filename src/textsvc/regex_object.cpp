@@ -4,6 +4,7 @@
 #include <pcre2.h>
 
 #include <algorithm>
+#include <utility>
 
 
 #include "runtime/codepage.hpp"
@@ -29,6 +30,8 @@ Text withQuotes(const Text& pattern) {
     result.append(pattern, from);
     return result;
 }
+
+constexpr std::uint32_t unset = UINT32_MAX;
 
 pcre2_code* asCode(void* code) { return static_cast<pcre2_code*>(code); }
 
@@ -73,11 +76,11 @@ void RegexObject::destroy() {
     groupsPerMatch_ = 0;
 }
 
-bool RegexObject::compileAndRun(const Text& pattern, const Text& subject,
-                                const RegexOptions& options) {
+bool RegexObject::compileAndRun(const Text& pattern, Text subject, const RegexOptions& options) {
     destroy();
     pattern_ = options.quotePlaceholder.value_or(false) ? withQuotes(pattern) : pattern;
-    subject_ = subject;
+    subject_ = std::move(subject);
+    if (subject_.size() >= unset) return false;
 
     uint32_t flags = 0;
     if (!options.caseSensitive.value_or(false)) flags |= PCRE2_CASELESS;
@@ -112,12 +115,21 @@ bool RegexObject::compileAndRun(const Text& pattern, const Text& subject,
         }
         if (rc < 0) break;
         const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(resources.data);
-        offsets_.insert(offsets_.end(), vector, vector + 2 * groupsPerMatch_);
+        for (std::size_t k = 0; k < 2 * groupsPerMatch_; ++k) {
+            offsets_.push_back(vector[k] == PCRE2_UNSET ? unset : static_cast<uint32_t>(vector[k]));
+        }
         if (!global) break;
         start = vector[1];
         matchFlags = vector[0] == vector[1] ? PCRE2_NOTEMPTY_ATSTART | PCRE2_ANCHORED : 0;
     }
     return true;
+}
+
+Text RegexObject::releaseSubject() {
+    Text subject = std::move(subject_);
+    subject_.clear();
+    offsets_.clear();
+    return subject;
 }
 
 Text RegexObject::currentPattern() const { return code_ == nullptr ? Text{} : pattern_; }
@@ -134,8 +146,8 @@ std::optional<RegexObject::Span> RegexObject::span(std::size_t match, std::size_
     if (group >= groupsPerMatch_ || match >= static_cast<std::size_t>(matchCount())) {
         return std::nullopt;
     }
-    const std::size_t* pair = &offsets_[2 * (match * groupsPerMatch_ + group)];
-    if (pair[0] == PCRE2_UNSET) return std::nullopt;
+    const std::uint32_t* pair = &offsets_[2 * (match * groupsPerMatch_ + group)];
+    if (pair[0] == unset) return std::nullopt;
     return Span{pair[0], pair[1]};
 }
 

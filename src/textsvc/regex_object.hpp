@@ -4,6 +4,7 @@
 // Every failure gives an empty result (false, 0 or the empty text), never an exception.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -25,8 +26,12 @@ public:
     RegexObject(const RegexObject&) = delete;
     RegexObject& operator=(const RegexObject&) = delete;
 
-    // True when the pattern compiled and the subject was searched.
-    bool compileAndRun(const Text& pattern, const Text& subject, const RegexOptions& options = {});
+    // True when the pattern compiled and the subject was searched. Subjects of 4 GB or more
+    // are not searched. The object keeps the subject
+    // for the questions that follow; a caller done with its text may move it in.
+    bool compileAndRun(const Text& pattern, Text subject, const RegexOptions& options = {});
+    // Hands the kept subject back to the caller; the matches of the run go with it.
+    Text releaseSubject();
     Text currentPattern() const;
     // The stored subject with every match found by the last run replaced; the replacement may
     // use $1..$99, $& (the whole match) and $$ (a dollar sign).
@@ -55,7 +60,8 @@ private:
     Text pattern_;
     Text subject_;
     std::size_t groupsPerMatch_ = 0;  // capture groups + 1
-    std::vector<std::size_t> offsets_;  // 2 * groupsPerMatch_ per match
+    // 2 * groupsPerMatch_ per match; 32 bits are enough for any subject the object accepts.
+    std::vector<std::uint32_t> offsets_;
 };
 
 }  // namespace tesmolen

@@ -36,6 +36,10 @@ TEST_F(Units, ReportListCellsGiveBackTheExactBytesSet) {
     EXPECT_EQ(list.cell(row, 2), "");
     EXPECT_EQ(list.cell(row + 1, 0), "");
     const QAbstractItemModel* model = widget<QTreeView>(unit::ruleList)->model();
+    // The view learns of appended rows once control is back in the event loop.
+    EXPECT_EQ(model->rowCount(), 0);
+    QApplication::processEvents();
+    ASSERT_EQ(model->rowCount(), 1);
     const QString shown = model->index(row, 1).data().toString();
     EXPECT_FALSE(shown.contains(QChar(u'\n')) || shown.contains(QChar(u'\r')));
     EXPECT_TRUE(shown.contains(QStringLiteral(u"rule\u23CEline")));

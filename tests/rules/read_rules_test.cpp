@@ -97,6 +97,13 @@ TEST_F(ReadRules, ParseAppendsAndNumbersFromOne) {
     EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a", "b", "c"}));
 }
 
+TEST_F(ReadRules, ParsingInPlaceGivesTheTextBack) {
+    Text text = "#a##b#tail";
+    parseRulesInPlace(text, t.ruleList());
+    EXPECT_EQ(text, "#a##b#tail");
+    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a", "b"}));
+}
+
 TEST_F(ReadRules, AnEditorTextGivesTheBodiesOfItsRules) {
     Text editor = editorHead("A") + editorEntry("0.0.0.0", "h1") + editorEntry("0.0.0.0", "h2") +
                   editorEnd("A") + editorHead("B") + editorEntry("127.0.0.1", "h3") +

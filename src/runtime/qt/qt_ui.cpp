@@ -137,6 +137,10 @@ void QtUi::selectPage(int page) {
 
 void QtUi::raise(UnitName unit, UiEvent event) {
     if (raise_) raise_(unit, event);
+    // A handler's rows are in the lists' views when it returns.
+    for (auto& [name, qtUnit] : units_) {
+        if (auto* list = dynamic_cast<QtReportList*>(qtUnit.get())) list->publishRows();
+    }
 }
 
 }  // namespace tesmolen

@@ -87,7 +87,9 @@ void QtReportList::setCell(int row, int column, const Text& text) {
 
 Text QtReportList::cell(int row, int column) const { return model_->cell(row, column); }
 
-int QtReportList::rowCount() const { return model_->rowCount(); }
+int QtReportList::rowCount() const { return model_->rows(); }
+
+void QtReportList::publishRows() { model_->publishRows(); }
 
 void QtReportList::deleteRow(int row) { model_->deleteRow(row); }
 

@@ -76,6 +76,8 @@ public:
     int selectedRow() const override;
 
     QTreeView* view() const { return view_; }
+    // Lets the view know of the rows appended so far.
+    void publishRows();
 
 private:
     QTreeView* view_;

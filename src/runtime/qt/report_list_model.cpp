@@ -8,7 +8,11 @@ ReportListModel::ReportListModel(QStringList headers, QObject* parent)
     : QAbstractTableModel(parent), headers_(std::move(headers)) {}
 
 int ReportListModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid() || headers_.isEmpty()) return 0;
+    return parent.isValid() ? 0 : published_;
+}
+
+int ReportListModel::rows() const {
+    if (headers_.isEmpty()) return 0;
     return static_cast<int>(cells_.size() / static_cast<std::size_t>(headers_.size()));
 }
 
@@ -18,7 +22,7 @@ int ReportListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ReportListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !holds(index.row(), index.column())) return {};
-    const Text& text = cells_[at(index.row(), index.column())];
+    const Text text(CellStore::view(cells_[at(index.row(), index.column())]));
     switch (role) {
         case Qt::DisplayRole:
             return oneLine(toQString(text));
@@ -36,36 +40,54 @@ QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 int ReportListModel::appendRow(const Text& column0) {
-    const int row = rowCount();
-    beginInsertRows({}, row, row);
-    cells_.push_back(column0);
+    const int row = rows();
+    cells_.push_back(bytes_.store(column0));
     cells_.resize(cells_.size() + static_cast<std::size_t>(headers_.size()) - 1);
-    endInsertRows();
+    // Announcing 100,000 rows one by one costs the views more than storing them.
+    if (!publishQueued_) {
+        publishQueued_ = true;
+        QMetaObject::invokeMethod(this, &ReportListModel::publishRows, Qt::QueuedConnection);
+    }
     return row;
+}
+
+void ReportListModel::publishRows() {
+    publishQueued_ = false;
+    const int all = rows();
+    if (published_ >= all) return;
+    beginInsertRows({}, published_, all - 1);
+    published_ = all;
+    endInsertRows();
 }
 
 void ReportListModel::setCell(int row, int column, const Text& text) {
     if (!holds(row, column)) return;
-    cells_[at(row, column)] = text;
-    const QModelIndex changed = index(row, column);
-    emit dataChanged(changed, changed);
+    cells_[at(row, column)] = bytes_.store(text);
+    if (row < published_) {
+        const QModelIndex changed = index(row, column);
+        emit dataChanged(changed, changed);
+    }
 }
 
 Text ReportListModel::cell(int row, int column) const {
-    return holds(row, column) ? cells_[at(row, column)] : Text();
+    return holds(row, column) ? Text(CellStore::view(cells_[at(row, column)])) : Text();
 }
 
 void ReportListModel::deleteRow(int row) {
     if (!holds(row, 0)) return;
+    publishRows();
     beginRemoveRows({}, row, row);
     const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(at(row, 0));
     cells_.erase(first, first + headers_.size());
+    --published_;
     endRemoveRows();
 }
 
 void ReportListModel::deleteAllRows() {
     beginResetModel();
-    std::vector<Text>().swap(cells_);
+    std::deque<CellStore::Cell>().swap(cells_);
+    bytes_.clear();
+    published_ = 0;
     endResetModel();
 }
 
@@ -75,7 +97,7 @@ QString ReportListModel::oneLine(const QString& text) {
 }
 
 bool ReportListModel::holds(int row, int column) const {
-    return row >= 0 && row < rowCount() && column >= 0 && column < columnCount();
+    return row >= 0 && row < rows() && column >= 0 && column < columnCount();
 }
 
 std::size_t ReportListModel::at(int row, int column) const {

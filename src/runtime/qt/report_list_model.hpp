@@ -3,8 +3,9 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-#include <vector>
+#include <deque>
 
+#include "runtime/qt/cell_store.hpp"
 #include "runtime/text.hpp"
 
 namespace tesmolen {
@@ -22,7 +23,12 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // Rows as the program sees them: every row appended so far.
+    int rows() const;
+    // Appended rows reach the views in one batch: when control returns to the event loop, or
+    // earlier through publishRows.
     int appendRow(const Text& column0);
+    void publishRows();
     void setCell(int row, int column, const Text& text);
     // The empty text outside the rows and columns.
     Text cell(int row, int column) const;
@@ -37,7 +43,10 @@ private:
     std::size_t at(int row, int column) const;
 
     QStringList headers_;
-    std::vector<Text> cells_;  // row after row, columnCount() cells each
+    int published_ = 0;  // rows the views know of
+    bool publishQueued_ = false;
+    CellStore bytes_;
+    std::deque<CellStore::Cell> cells_;  // row after row, columnCount() cells each
 };
 
 }  // namespace tesmolen
