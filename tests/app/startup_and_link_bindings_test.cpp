@@ -33,6 +33,7 @@ TEST_F(Bindings, CreationRunsTheStartUpAndTheTimerHidesTheNotice) {
     EXPECT_FALSE(t.ui.fakeUnit(unit::noticeBox).visible());
 }
 
+// The page links are checked through their bindings: each row must start its own page.
 TEST_F(Bindings, EachLinkOpensItsPage) {
     const struct {
         UnitName unit;

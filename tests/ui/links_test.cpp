@@ -62,25 +62,6 @@ TEST_F(Links, CloudDrivePageOpensOnlyAfterYes) {
     }
 }
 
-TEST_F(Links, EachLinkOpensItsPage) {
-    const struct {
-        void (*command)(Program&);
-        Text page;
-    } links[] = {
-        {openOfficialDownloadPage, "http://web.test:8080/kovrel/ad/ad.html"},
-        {openAdvertisingPage, "http://web.test:8080/kovrel/ad/ads.html"},
-        {openChatGroupPage, "http://qun.example.org/wpa/qunwpa?idkey=7a3f9c1e5b"},
-        {openPaymentPage, "https://pay.example.org/tesmolen"},
-    };
-    for (const auto& link : links) {
-        SCOPED_TRACE(link.page);
-        t.shell.openedPages.clear();
-        link.command(t.program);
-        EXPECT_EQ(opened(), (std::vector<Text>{link.page}));
-    }
-    EXPECT_TRUE(t.ui.messages.empty());
-}
-
 TEST_F(Links, QrPictureIsShownByItsButtonAndHiddenByAClickOnItself) {
     auto& qr = t.ui.fakeUnit(unit::qrPicture);
     EXPECT_FALSE(qr.visible());
