@@ -6,6 +6,7 @@
 #include "app/application.hpp"
 #include "app/bindings.hpp"
 #include "app/product.hpp"
+#include "app/stored_values.hpp"
 #include "runtime/qt/curl_net.hpp"
 #include "runtime/qt/desktop_shell.hpp"
 #include "runtime/qt/qt_text.hpp"
@@ -23,5 +24,5 @@ int main(int argc, char* argv[]) {
     CurlNet net;
     DesktopShell shell;
     QtWindowSystem windows;
-    return runApplication(ui, {ui, net, shell, windows}, StoredValues{}, eventBindings());
+    return runApplication(ui, {ui, net, shell, windows}, defaultStoredValues(), eventBindings());
 }

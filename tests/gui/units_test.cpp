@@ -265,12 +265,16 @@ TEST(TheProgram, RunsUntilItsWindowIsClosedAndEndsWithCodeZero) {
     testing::FakeNet net;
     testing::FakeShell shell;
     testing::FakeWindowSystem windows;
+    StoredValues stored;
+    stored.makerWebHost = "web.test";
+    stored.makerRuleHost = "rules.test";
+    net.answeringHosts = {{"web.test", 1}, {"rules.test", 1}};
     QTimer::singleShot(0, [&ui] {
         ASSERT_NE(ui.mainWindow(), nullptr);
         EXPECT_TRUE(ui.mainWindow()->isVisible());
         ui.mainWindow()->close();
     });
-    EXPECT_EQ(runApplication(ui, {ui, net, shell, windows}, StoredValues{}, eventBindings()), 0);
+    EXPECT_EQ(runApplication(ui, {ui, net, shell, windows}, stored, eventBindings()), 0);
 }
 
 }  // namespace

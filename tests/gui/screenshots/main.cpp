@@ -1,47 +1,22 @@
 // tesmolen-screenshots DIR: one picture of the main window per tab, and one of the settings tab
 // with rules in its list. The window is built as the program builds it, on Qt's offscreen
-// platform unless another one is asked for.
+// platform unless another one is asked for, and does the program's start-up work, so the
+// maker's site must answer (scripts/screenshots serves the bundled one).
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
-#include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPixmap>
 #include <QTabBar>
 #include <QTextStream>
 #include <QWidget>
 
+#include "app/startup.hpp"
+#include "app/stored_values.hpp"
 #include "rules/read_rules.hpp"
+#include "runtime/qt/curl_net.hpp"
+#include "runtime/qt/desktop_shell.hpp"
 #include "runtime/qt/qt_ui.hpp"
+#include "runtime/qt/qt_window_system.hpp"
 #include "ui/unit_names.hpp"
-
-namespace {
-
-// The banner's pictures come from the maker's server at start-up; a drawn one stands in here,
-// so that the pictures show where the banner lies.
-tesmolen::Bytes bannerPicture() {
-    QImage image(420, 60, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient gradient(0, 0, 420, 0);
-    gradient.setColorAt(0, QColor(40, 90, 170));
-    gradient.setColorAt(1, QColor(90, 170, 220));
-    painter.fillRect(image.rect(), gradient);
-    painter.setPen(Qt::white);
-    QFont font = painter.font();
-    font.setPixelSize(22);
-    painter.setFont(font);
-    painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("banner"));
-    painter.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -58,8 +33,17 @@ int main(int argc, char* argv[]) {
     }
 
     tesmolen::QtUi ui;
+    tesmolen::CurlNet net;
+    tesmolen::DesktopShell shell;
+    tesmolen::QtWindowSystem windows;
+    tesmolen::Program program{{}, ui, net, shell, windows, tesmolen::defaultStoredValues()};
     ui.createMainWindow([](tesmolen::UnitName, tesmolen::UiEvent) {});
-    ui.graphicButton(tesmolen::unit::banner).setPicture(1, bannerPicture());
+    ui.dialogScript().active = true;  // a failed start-up reports without waiting for a click
+    tesmolen::mainWindowCreated(program);
+    if (ui.endedWith()) {
+        err << "the maker's site does not answer (serve it with scripts/serve-site)\n";
+        return 1;
+    }
     ui.showMainWindow();
     auto save = [&ui, &folder, &err](const QString& name) {
         QApplication::processEvents();

@@ -1,0 +1,16 @@
+# The suite of the network and desktop-shell realisations (tests/net). With the window's build it
+# links that; without it, the network alone is built for the suite, as it needs no toolkit.
+function(tesmolen_build_net_tests)
+    if(NOT TARGET test_net)
+        return()
+    endif()
+    if(TARGET tesmolen_qt)
+        target_link_libraries(test_net PRIVATE tesmolen_qt)
+        target_sources(test_net PRIVATE ${CMAKE_SOURCE_DIR}/tests/net/qt/desktop_shell_test.cpp)
+    else()
+        find_package(CURL REQUIRED)
+        target_sources(test_net PRIVATE ${CMAKE_SOURCE_DIR}/src/runtime/qt/curl_net.cpp)
+        target_link_libraries(test_net PRIVATE CURL::libcurl)
+    endif()
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL tesmolen_build_net_tests)
