@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "app/product.hpp"
 #include "ui/unit_names.hpp"
 
 namespace tesmolen {
@@ -20,16 +19,6 @@ public:
 private:
     AppState& state_;
 };
-
-// The system hosts file, until the window's start-up work decodes its stored path.
-const Text& systemHostsPath() {
-#ifdef _WIN32
-    static const Text path = "C:\\Windows\\System32\\drivers\\etc\\hosts";
-#else
-    static const Text path = "/etc/hosts";
-#endif
-    return path;
-}
 
 void release(Text& text) { Text().swap(text); }
 
@@ -60,8 +49,6 @@ int runApplication(WindowRuntime& runtime, Seams seams, StoredValues stored,
     runtime.createMainWindow([&program, &runtime, bindings](UnitName unit, UiEvent event) {
         if (!runtime.endedWith()) raiseEvent(program, bindings, unit, event);
     });
-    program.state.titleText = Text(product::name);
-    program.state.hostsPath = systemHostsPath();
     raiseEvent(program, bindings, unit::mainWindow, UiEvent::created);
     if (std::optional<int> exitCode = runtime.endedWith()) return *exitCode;
 

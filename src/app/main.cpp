@@ -6,6 +6,7 @@
 #include "app/application.hpp"
 #include "app/bindings.hpp"
 #include "app/product.hpp"
+#include "runtime/product.hpp"
 #include "app/stored_values.hpp"
 #include "runtime/qt/curl_net.hpp"
 #include "runtime/qt/desktop_shell.hpp"
@@ -16,7 +17,7 @@
 int main(int argc, char* argv[]) {
     using namespace tesmolen;
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(product::name));
+    QApplication::setApplicationName(QString::fromUtf8(productName));
     QApplication::setApplicationVersion(QString::fromUtf8(product::version));
     application.setProperty("applicationDescription", toQString(product::description));
 

@@ -5,7 +5,6 @@
 
 namespace tesmolen::product {
 
-inline constexpr std::string_view name = "Tesmolen";
 inline constexpr std::string_view version = "2.0.0.0";
 inline constexpr std::u8string_view description = u8"Tesmolen,屏蔽各类广告";
 
