@@ -13,7 +13,7 @@ namespace {
 using Bound = std::pair<std::u8string_view, UiEvent>;
 
 // Every event of the window that has a command, and nothing else.
-TEST(Bindings, EveryEventWithACommandIsBoundOnce) {
+TEST(BindingTable, EveryEventWithACommandIsBoundOnce) {
     const std::set<Bound> expected = {
         {unit::mainWindow, UiEvent::created},
         {unit::noticeTimer, UiEvent::timerTick},

@@ -9,7 +9,6 @@
 #include "rules/read_rules.hpp"
 #include "rules/rule_texts.hpp"
 #include "runtime/codepage.hpp"
-#include "support/fault_folders.hpp"
 #include "support/test_program.hpp"
 #include "textsvc/text_cipher.hpp"
 #include "ui/unit_names.hpp"
@@ -159,26 +158,6 @@ TEST_F(BackupRestore, EmptyHostsFileBacksUpAsTheSaltAlone) {
     expectQuestionThenReport(backupQuestion(),
                              gbk(u8"数据备份成功\r\n") + t.program.state.backupPath);
     EXPECT_EQ(t.temp.read("bak.ad").size(), 2u);
-}
-
-TEST_F(BackupRestore, FailedWriteIsReportedAsAFailure) {
-    readSavedHosts();
-    t.program.state.backupPath = t.temp.path("no-such-folder/bak.ad");
-    t.ui.answerYes();
-    backupData(t.program);
-    expectQuestionThenReport(backupQuestion(), backupFailedBytes);
-    EXPECT_EQ(t.program.state.backupText, "");
-}
-
-TEST_F(BackupRestore, FailedOverwriteKeepsTheOldBackupWhole) {
-    readSavedHosts();
-    t.temp.write("bak.ad", "OLD");
-    testing::LockedFile locked(t.temp.folder() / "bak.ad");
-    if (!locked.ready()) GTEST_SKIP() << "the backup file could not be locked";
-    t.ui.answerYes();
-    backupData(t.program);
-    expectQuestionThenReport(overwriteQuestion(), backupFailedBytes);
-    EXPECT_EQ(t.temp.read("bak.ad"), "OLD");
 }
 
 TEST_F(BackupRestore, BackupCopiesTheFileNotTheList) {

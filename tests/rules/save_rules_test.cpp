@@ -142,14 +142,6 @@ TEST_F(SaveRules, ADeletedRowIsGoneFromTheFileAfterTheSave) {
     EXPECT_EQ(saved(), gbk(u8"#b#代码结束\r\n#c#代码结束\r\n"));
 }
 
-TEST_F(SaveRules, AMissingFolderIsReported) {
-    t.program.state.hostsPath = t.temp.path("etc/hosts");
-    fillList({"a", "b"});
-    saveRules(t.program);
-    expectSaveFailed({"a", "b"});
-    EXPECT_TRUE(t.temp.names().empty());
-}
-
 TEST_F(SaveRules, AFolderInPlaceOfTheFileIsReported) {
     fs::create_directory(t.temp.folder() / "hosts");
     t.temp.write("hosts/inside", "kept");
@@ -170,26 +162,6 @@ protected:
         EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     }
 };
-
-TEST_F(SaveRulesOverAnUnwritableFile, ALockedFileStaysWhole) {
-    t.temp.write("hosts", old);
-    testing::LockedFile locked(t.temp.folder() / "hosts");
-    if (!locked.ready()) GTEST_SKIP() << "cannot lock a file here";
-    fillList({"new"});
-    saveRules(t.program);
-    expectSaveFailed({"new"});
-    expectOldFileWhole(t.temp.folder());
-}
-
-TEST_F(SaveRulesOverAnUnwritableFile, AReadOnlyMountedFileStaysWhole) {
-    t.temp.write("hosts", old);
-    testing::ReadOnlyMountedFile mounted(t.temp.folder() / "hosts");
-    if (!mounted.ready()) GTEST_SKIP() << "cannot mount here";
-    fillList({"new"});
-    saveRules(t.program);
-    expectSaveFailed({"new"});
-    expectOldFileWhole(t.temp.folder());
-}
 
 TEST_F(SaveRulesOverAnUnwritableFile, AFullDiskLeavesTheOldFileWhole) {
     testing::SmallDisk disk(64 * 1024);

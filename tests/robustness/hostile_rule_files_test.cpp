@@ -1,0 +1,162 @@
+// Rule files that are not what they claim: random bytes, zero bytes, letters out of range. Import
+// and restore take from them exactly the "#" pairs of what they decode to, and leave the list in
+// a state that agrees with its rows.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "rulefiles/backup_restore.hpp"
+#include "rulefiles/import_export.hpp"
+#include "support/test_program.hpp"
+#include "textsvc/text_cipher.hpp"
+#include "ui/unit_names.hpp"
+
+namespace tesmolen {
+namespace {
+
+using namespace std::string_literals;
+using testing::TestProgram;
+
+// The bodies between the first and second "#", the third and fourth, and so on.
+std::vector<Text> pairBodies(const Text& text) {
+    std::vector<Text> bodies;
+    std::size_t open = Text::npos;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '#') continue;
+        if (open == Text::npos) {
+            open = i;
+        } else {
+            bodies.push_back(text.substr(open + 1, i - open - 1));
+            open = Text::npos;
+        }
+    }
+    return bodies;
+}
+
+// What a rule file holds for the program: its bytes up to the first zero, decoded.
+Text decodedRuleFile(const Bytes& file) {
+    return decodeText(file.substr(0, file.find('\0')), "Tesmolen");
+}
+
+std::vector<Text> numbersUpTo(std::size_t count) {
+    std::vector<Text> numbers;
+    for (std::size_t n = 1; n <= count; ++n) numbers.push_back(std::to_string(n));
+    return numbers;
+}
+
+// Files of random bytes, random letters, and real rule files full of "#" with random damage.
+std::vector<Bytes> hostileRuleFiles() {
+    std::mt19937 random(20240611);
+    auto below = [&](unsigned n) { return static_cast<unsigned>(random() % n); };
+    std::vector<Bytes> files = {""s, "\0"s, "A"s, "AB"s, "ABC"s, "\0\0\0\0"s, "zz#"s};
+    for (int i = 0; i < 20; ++i) {
+        Bytes file(below(3000), '\0');
+        for (char& c : file) c = static_cast<char>(below(256));
+        files.push_back(file);
+    }
+    for (int i = 0; i < 20; ++i) {
+        Bytes file(below(3000), '\0');
+        for (char& c : file) c = static_cast<char>('A' + below(26));
+        files.push_back(file);
+    }
+    for (int i = 0; i < 20; ++i) {
+        Text text(below(1000), '\0');
+        for (char& c : text) c = "#ab\r\n\x81\xFF"[below(7)];
+        Bytes file = encodeTextWithSalt(text, "Tesmolen", "QZ");
+        for (unsigned damage = below(12); damage > 0; --damage) {
+            // Bytes beyond the letters, small letters, and now and then a zero.
+            file[below(static_cast<unsigned>(file.size()))] =
+                below(8) == 0 ? '\0' : static_cast<char>(below(256));
+        }
+        files.push_back(file);
+    }
+    return files;
+}
+
+class HostileRuleFile : public ::testing::Test {
+protected:
+    HostileRuleFile() {
+        t.program.state.backupPath = t.temp.path("bak.ad");
+        t.ruleList().setVisible(false);
+    }
+
+    void import(const Bytes& file) {
+        t.temp.write("rules.ad", file);
+        t.ui.fakeFileDialog(unit::fileDialog).chooseNext(t.temp.path("rules.ad"));
+        importRuleFile(t.program);
+    }
+
+    void restore(const Bytes& file) {
+        t.temp.write("bak.ad", file);
+        t.ui.answerYes();
+        restoreData(t.program);
+    }
+
+    TestProgram t;
+};
+
+TEST_F(HostileRuleFile, ImportAddsExactlyThePairsOfTheDecodedText) {
+    t.ruleList().setCell(t.ruleList().appendRow("1"), 1, "kept");
+    std::vector<Text> bodies = {"kept"};
+    std::vector<Text> numbers = {"1"};
+    std::size_t withRows = 0;
+    for (const Bytes& file : hostileRuleFiles()) {
+        SCOPED_TRACE(::testing::PrintToString(file.substr(0, 40)));
+        import(file);
+        const Text decoded = decodedRuleFile(file);
+        const std::vector<Text> added = pairBodies(decoded);
+        withRows += added.empty() ? 0 : 1;
+        bodies.insert(bodies.end(), added.begin(), added.end());
+        const std::vector<Text> addedNumbers = numbersUpTo(added.size());
+        numbers.insert(numbers.end(), addedNumbers.begin(), addedNumbers.end());
+
+        EXPECT_TRUE(t.ui.messages.empty());
+        EXPECT_TRUE(t.ruleList().visible());
+        EXPECT_EQ(t.program.state.currentRulesText, decoded);
+        ASSERT_EQ(t.ruleList().bodies(), bodies);
+        ASSERT_EQ(t.ruleList().numbers(), numbers);
+        t.ruleList().setVisible(false);
+    }
+    // The damaged rule files, at least, hold rules.
+    EXPECT_GE(withRows, 15u);
+}
+
+TEST_F(HostileRuleFile, RestoreReplacesTheRowsByThePairsOfTheDecodedText) {
+    for (const Bytes& file : hostileRuleFiles()) {
+        SCOPED_TRACE(::testing::PrintToString(file.substr(0, 40)));
+        t.ruleList().setCell(t.ruleList().appendRow("9"), 1, "old");
+        t.ui.messages.clear();
+        restore(file);
+        const Text decoded = decodedRuleFile(file);
+        const std::vector<Text> bodies = pairBodies(decoded);
+
+        EXPECT_EQ(t.program.state.currentRulesText, decoded);
+        ASSERT_EQ(t.ruleList().bodies(), bodies);
+        EXPECT_EQ(t.ruleList().numbers(), numbersUpTo(bodies.size()));
+        EXPECT_EQ(t.ruleList().visible(), !bodies.empty());
+        // The question, and a report only when nothing came back.
+        EXPECT_EQ(t.ui.messages.size(), bodies.empty() ? 2u : 1u);
+    }
+}
+
+TEST_F(HostileRuleFile, AZeroByteEndsWhatTheFileHolds) {
+    const Bytes twoRules = encodeTextWithSalt("#a#\r\n#b#\r\n", "Tesmolen", "QZ");
+    // A zero in the file, after the letters of the first rule.
+    const Bytes zeroInTheFile = twoRules.substr(0, 2 + 2 * 3) + '\0' + twoRules.substr(8);
+    // A zero in the text the letters code.
+    const Bytes zeroInTheText = encodeTextWithSalt("#a#\0#b#"s, "Tesmolen", "QZ");
+    for (const Bytes& file : {zeroInTheFile, zeroInTheText}) {
+        t.ruleList().deleteAllRows();
+        import(file);
+        EXPECT_EQ(t.ruleList().bodies(), std::vector<Text>{"a"});
+        restore(file);
+        EXPECT_EQ(t.ruleList().bodies(), std::vector<Text>{"a"});
+        EXPECT_EQ(t.program.state.currentRulesText, "#a#");
+    }
+}
+
+}  // namespace
+}  // namespace tesmolen

@@ -1,0 +1,306 @@
+// Every command that replaces a whole file (save, backup, export) against every way the write can
+// fail: the command reports its own failure, never its success, the previous file stays byte for
+// byte and nothing else appears beside it.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "rulefiles/backup_restore.hpp"
+#include "rulefiles/import_export.hpp"
+#include "rules/save_rules.hpp"
+#include "runtime/files.hpp"
+#include "support/fault_folders.hpp"
+#include "support/test_program.hpp"
+#include "ui/unit_names.hpp"
+
+namespace tesmolen {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+using testing::TestProgram;
+
+// The failure reports in GBK, spelled out so that a wrong code page shows.
+const Text askForFeedback =
+    "\r\n\xC8\xE7\xD3\xD0\xD0\xE8\xD2\xAA,\xC7\xEB\xCF\xF2\xB9\xD9\xB7\xBD\xB7\xB4\xC0\xA1";
+const Text saveFailed = "\xCA\xFD\xBE\xDD\xB1\xA3\xB4\xE6\xCA\xA7\xB0\xDC" + askForFeedback;
+const Text backupFailed = "\xCA\xFD\xBE\xDD\xB1\xB8\xB7\xDD\xCA\xA7\xB0\xDC" + askForFeedback;
+const Text exportFailed = "\xB9\xE6\xD4\xF2\xB5\xBC\xB3\xF6\xCA\xA7\xB0\xDC" + askForFeedback;
+
+// A command that writes one file, and how to aim it at a target with about `size` bytes to write.
+struct WriteCommand {
+    std::string name;
+    std::string fileName;
+    Text failedMessage;
+    std::function<void(TestProgram&, const Text& target, std::size_t size)> prepare;
+    std::function<void(Program&)> run;
+};
+
+void PrintTo(const WriteCommand& command, std::ostream* out) {
+    *out << command.name;
+}
+
+const std::vector<WriteCommand>& writeCommands() {
+    static const std::vector<WriteCommand> commands = {
+        {"save", "hosts", saveFailed,
+         [](TestProgram& t, const Text& target, std::size_t size) {
+             t.program.state.hostsPath = target;
+             t.ruleList().setCell(t.ruleList().appendRow("1"), 1, Text(size, 'h'));
+         },
+         saveRules},
+        {"backup", "bak.ad", backupFailed,
+         [](TestProgram& t, const Text& target, std::size_t size) {
+             // The backup codes the hosts file, two letters a byte.
+             t.program.state.backupPath = target;
+             t.program.state.hostsPath = t.temp.path("hosts");
+             t.temp.write("hosts", Text(size / 2, 'h'));
+             t.ruleList().setCell(t.ruleList().appendRow("1"), 1, "h");
+             t.ui.answerYes();
+         },
+         backupData},
+        {"export", "rules.ad", exportFailed,
+         [](TestProgram& t, const Text& target, std::size_t size) {
+             t.ui.fakeFileDialog(unit::fileDialog).chooseNext(target);
+             t.ui.fakeUnit(unit::previewBox).setText(Text(size / 2, 'e'));
+         },
+         exportRuleFile},
+    };
+    return commands;
+}
+
+// Bytes that a partial overwrite by the commands' letters would show.
+Bytes previousBytes(std::size_t size) {
+    Bytes bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 % 251 + 1);
+    return bytes;
+}
+
+void writeFile(const fs::path& file, const Bytes& bytes) {
+    ASSERT_TRUE(writeWholeFile(file.string(), bytes)) << file;
+}
+
+// Fills the disk to its last byte with a file of its own.
+void fillUp(const fs::path& filler) {
+    const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    const Bytes block(4096, 'f');
+    while (::write(fd, block.data(), block.size()) > 0) {
+    }
+    while (::write(fd, block.data(), 1) > 0) {
+    }
+    ::close(fd);
+}
+
+class BindMount {
+public:
+    BindMount(const fs::path& source, const fs::path& onto) : onto_(onto) {
+        mounted_ = ::mount(source.c_str(), onto.c_str(), nullptr, MS_BIND, nullptr) == 0;
+    }
+    ~BindMount() {
+        if (mounted_) ::umount2(onto_.c_str(), MNT_DETACH);
+    }
+    BindMount(const BindMount&) = delete;
+    BindMount& operator=(const BindMount&) = delete;
+    bool ready() const { return mounted_; }
+
+private:
+    fs::path onto_;
+    bool mounted_ = false;
+};
+
+// The target of a write and everything that makes writing it fail. Locks and mounts are undone
+// in the reverse order of their making, before the folders go.
+class Scene {
+public:
+    ~Scene() {
+        while (!held_.empty()) held_.pop_back();
+    }
+
+    template <typename Thing, typename... Args>
+    Thing& hold(Args&&... args) {
+        auto thing = std::make_shared<Thing>(std::forward<Args>(args)...);
+        held_.push_back(thing);
+        return *thing;
+    }
+
+    fs::path target;
+    std::vector<fs::path> watched;  // folders whose content must not change
+    std::size_t size = 8 * 1024;    // how much the command is given to write
+    std::string skipReason;
+
+private:
+    std::vector<std::shared_ptr<void>> held_;
+};
+
+struct Fault {
+    std::string name;
+    void (*make)(Scene&, const std::string& fileName);
+};
+
+void PrintTo(const Fault& fault, std::ostream* out) {
+    *out << fault.name;
+}
+
+const std::vector<Fault>& faults() {
+    static const std::vector<Fault> table = {
+        {"LockedFile",
+         [](Scene& s, const std::string& fileName) {
+             const auto& folder = s.hold<TempFolder>().folder();
+             s.target = folder / fileName;
+             s.watched = {folder};
+             writeFile(s.target, previousBytes(4096));
+             if (!s.hold<testing::LockedFile>(s.target).ready()) s.skipReason = "cannot lock";
+         }},
+        {"ReadOnlyMountedFile",
+         [](Scene& s, const std::string& fileName) {
+             const auto& folder = s.hold<TempFolder>().folder();
+             s.target = folder / fileName;
+             s.watched = {folder};
+             writeFile(s.target, previousBytes(4096));
+             if (!s.hold<testing::ReadOnlyMountedFile>(s.target).ready()) {
+                 s.skipReason = "cannot mount";
+             }
+         }},
+        {"MissingFolder",
+         [](Scene& s, const std::string& fileName) {
+             const auto& folder = s.hold<TempFolder>().folder();
+             s.target = folder / "missing" / fileName;
+             s.watched = {folder};
+         }},
+        {"WriteErrorInTheMiddle",
+         [](Scene& s, const std::string& fileName) {
+             // 50 KB fit the empty disk, but not the 24 KB left beside the old file.
+             auto& disk = s.hold<testing::SmallDisk>(64 * 1024);
+             if (!disk.ready()) {
+                 s.skipReason = "cannot mount a small tmpfs";
+                 return;
+             }
+             s.target = disk.folder() / fileName;
+             s.watched = {disk.folder()};
+             s.size = 50 * 1024;
+             writeFile(s.target, previousBytes(40 * 1024));
+         }},
+        {"InPlaceRewriteOutOfSpace",
+         [](Scene& s, const std::string& fileName) {
+             // A bind-mounted target cannot be renamed over, so it is rewritten in place, on a
+             // disk too small for the new bytes: the old ones must go back.
+             auto& disk = s.hold<testing::SmallDisk>(64 * 1024);
+             const auto& folder = s.hold<TempFolder>().folder();
+             if (!disk.ready()) {
+                 s.skipReason = "cannot mount a small tmpfs";
+                 return;
+             }
+             s.target = folder / fileName;
+             s.watched = {folder, disk.folder()};
+             s.size = 100 * 1024;
+             writeFile(disk.folder() / "outside", previousBytes(40 * 1024));
+             writeFile(s.target, "");
+             if (!s.hold<BindMount>(disk.folder() / "outside", s.target).ready()) {
+                 s.skipReason = "cannot bind-mount";
+             }
+         }},
+        {"NoSpaceLeft",
+         [](Scene& s, const std::string& fileName) {
+             auto& disk = s.hold<testing::SmallDisk>(64 * 1024);
+             if (!disk.ready()) {
+                 s.skipReason = "cannot mount a small tmpfs";
+                 return;
+             }
+             s.target = disk.folder() / fileName;
+             s.watched = {disk.folder()};
+             writeFile(s.target, previousBytes(4096));
+             fillUp(disk.folder() / "filler");
+         }},
+    };
+    return table;
+}
+
+// Every file under the folders with its bytes; folders as names alone.
+std::map<fs::path, Bytes> contentOf(const std::vector<fs::path>& folders) {
+    std::map<fs::path, Bytes> content;
+    for (const fs::path& folder : folders) {
+        for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+            content[entry.path()] =
+                entry.is_regular_file() ? readWholeFile(entry.path().string()) : "<folder>";
+        }
+    }
+    return content;
+}
+
+std::vector<Text> reportsShown(const TestProgram& t) {
+    std::vector<Text> reports;
+    for (const auto& message : t.ui.messages) {
+        if (message.buttons == MessageButtons::ok) reports.push_back(message.text);
+    }
+    return reports;
+}
+
+class WriteCommandFault : public ::testing::TestWithParam<std::tuple<WriteCommand, Fault>> {};
+
+TEST_P(WriteCommandFault, IsReportedAndLeavesThePreviousFileWhole) {
+    const auto& [command, fault] = GetParam();
+    Scene scene;
+    fault.make(scene, command.fileName);
+    if (::testing::Test::HasFatalFailure()) return;
+    if (!scene.skipReason.empty()) GTEST_SKIP() << scene.skipReason;
+
+    TestProgram t;
+    command.prepare(t, scene.target.string(), scene.size);
+    const auto before = contentOf(scene.watched);
+    const auto rowsBefore = t.ruleList().bodies();
+    command.run(t.program);
+
+    EXPECT_EQ(reportsShown(t), std::vector<Text>{command.failedMessage});
+    for (const auto& message : t.ui.messages) EXPECT_EQ(message.title, "Tesmolen");
+    EXPECT_TRUE(t.windows.boxes.empty()) << "the save was confirmed";
+    EXPECT_EQ(contentOf(scene.watched), before);
+    EXPECT_EQ(t.ruleList().bodies(), rowsBefore);
+    EXPECT_EQ(t.program.state.backupText, "");
+}
+
+// The same commands, aimed the same way at a plain folder, do write: the faults above are what
+// makes them fail.
+class WriteCommandWithoutFault : public ::testing::TestWithParam<WriteCommand> {};
+
+TEST_P(WriteCommandWithoutFault, ReplacesTheFile) {
+    const WriteCommand& command = GetParam();
+    TempFolder folder;
+    const fs::path target = folder.folder() / command.fileName;
+    writeFile(target, previousBytes(4096));
+    TestProgram t;
+    const std::size_t size = 50 * 1024;
+    command.prepare(t, target.string(), size);
+    command.run(t.program);
+
+    for (const Text& report : reportsShown(t)) EXPECT_NE(report, command.failedMessage);
+    EXPECT_GE(fs::file_size(target), size);
+    EXPECT_LE(fs::file_size(target), size + 64);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{command.fileName});
+}
+
+std::string commandName(const ::testing::TestParamInfo<WriteCommand>& info) {
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllCommands, WriteCommandFault,
+                         ::testing::Combine(::testing::ValuesIn(writeCommands()),
+                                            ::testing::ValuesIn(faults())),
+                         [](const auto& info) {
+                             return std::get<0>(info.param).name + "_" +
+                                    std::get<1>(info.param).name;
+                         });
+INSTANTIATE_TEST_SUITE_P(AllCommands, WriteCommandWithoutFault,
+                         ::testing::ValuesIn(writeCommands()), commandName);
+
+}  // namespace
+}  // namespace tesmolen
