@@ -14,8 +14,8 @@ void mainWindowCreated(Program& program);
 // Tick of 时钟1: hides the notice box for the rest of the process.
 void noticeTimerTick(Program& program);
 
-const Text& serverUnreachableMessage();  // "连接服务器失败"
-const Text& fallbackNotice();            // "Tesmolen终身免费使用"
+const Text& serverUnreachableMessage();  // 连接服务器失败
+const Text& fallbackNotice();            // Tesmolen终身免费使用
 
 inline constexpr int noticePeriodMilliseconds = 15000;
 

@@ -24,9 +24,9 @@ void openPaymentPage(Program& program);
 void showQrPicture(Program& program);
 void hideQrPicture(Program& program);
 
-// "提交有广告网站请加QQ: " account "\r\n或QQ群:" group number
+// 提交有广告网站请加QQ: and the account, CR LF, 或QQ群: and the group number
 const Text& contactMessage();
-const Text& cloudDriveQuestion();  // "网盘下载需要提取码\r\n需到官网获取"
+const Text& cloudDriveQuestion();  // 网盘下载需要提取码, CR LF, 需到官网获取
 
 // "http://" + the maker's web host + path.
 Text makerPage(const Program& program, std::string_view path);
