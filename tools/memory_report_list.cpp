@@ -1,5 +1,7 @@
 #include "memory_report_list.hpp"
 
+#include <utility>
+
 namespace tesmolen::tools {
 
 int MemoryReportList::appendRow(const Text& column0) {
@@ -7,11 +9,11 @@ int MemoryReportList::appendRow(const Text& column0) {
     return rowCount() - 1;
 }
 
-void MemoryReportList::setCell(int row, int column, const Text& text) {
+void MemoryReportList::setCell(int row, int column, Text text) {
     if (!contains(row)) return;
     Row& r = rows_[static_cast<std::size_t>(row)];
-    if (column == 0) r.number = text;
-    if (column == 1) r.body = text;
+    if (column == 0) r.number = std::move(text);
+    if (column == 1) r.body = std::move(text);
 }
 
 Text MemoryReportList::cell(int row, int column) const {

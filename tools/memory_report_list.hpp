@@ -20,7 +20,7 @@ public:
 
     void deleteAllRows() override { rows_.clear(); }
     int appendRow(const Text& column0) override;
-    void setCell(int row, int column, const Text& text) override;
+    void setCell(int row, int column, Text text) override;
     Text cell(int row, int column = 0) const override;
     int rowCount() const override { return static_cast<int>(rows_.size()); }
     void deleteRow(int row) override;

@@ -1,5 +1,6 @@
 #include "runtime/text.hpp"
 
+#include <charconv>
 #include <cstring>
 
 namespace tesmolen {
@@ -10,7 +11,11 @@ Text toText(std::string_view bytes) {
     return Text(bytes.data(), static_cast<const char*>(zero) - bytes.data());
 }
 
-Text decimalText(long long number) { return std::to_string(number); }
+Text decimalText(long long number) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    return Text(digits, end);
+}
 
 Text upperCase(std::string_view text) {
     Text result(text);

@@ -43,7 +43,8 @@ public:
     virtual void deleteAllRows() = 0;
     // Appends a row with this text in column 0; returns the new row's index.
     virtual int appendRow(const Text& column0) = 0;
-    virtual void setCell(int row, int column, const Text& text) = 0;
+    // The cell takes the text over.
+    virtual void setCell(int row, int column, Text text) = 0;
     // The empty text for a row or column that does not exist.
     virtual Text cell(int row, int column = 0) const = 0;
     virtual int rowCount() const = 0;

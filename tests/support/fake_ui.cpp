@@ -1,6 +1,7 @@
 #include "support/fake_ui.hpp"
 
 #include <stdexcept>
+#include <utility>
 
 #include "runtime/codepage.hpp"
 #include "ui/layout.hpp"
@@ -9,27 +10,23 @@ namespace tesmolen::testing {
 
 void FakeReportList::deleteAllRows() {
     rows_.clear();
+    bytes_.clear();
     selected_ = -1;
 }
 
 int FakeReportList::appendRow(const Text& column0) {
-    rows_.push_back({column0, {}});
+    rows_.push_back({bytes_.store(column0), {}});
     return static_cast<int>(rows_.size()) - 1;
 }
 
-void FakeReportList::setCell(int row, int column, const Text& text) {
-    if (row < 0 || row >= rowCount()) return;
-    Row& r = rows_[static_cast<size_t>(row)];
-    if (column == 0) r.column0 = text;
-    if (column == 1) r.column1 = text;
+void FakeReportList::setCell(int row, int column, Text text) {
+    if (row < 0 || row >= rowCount() || column < 0 || column > 1) return;
+    rows_[static_cast<size_t>(row)][static_cast<size_t>(column)] = bytes_.store(text);
 }
 
 Text FakeReportList::cell(int row, int column) const {
-    if (row < 0 || row >= rowCount()) return {};
-    const Row& r = rows_[static_cast<size_t>(row)];
-    if (column == 0) return r.column0;
-    if (column == 1) return r.column1;
-    return {};
+    if (row < 0 || row >= rowCount() || column < 0 || column > 1) return {};
+    return Text(CellStore::view(rows_[static_cast<size_t>(row)][static_cast<size_t>(column)]));
 }
 
 void FakeReportList::deleteRow(int row) {
@@ -38,15 +35,21 @@ void FakeReportList::deleteRow(int row) {
     if (selected_ >= rowCount()) selected_ = rowCount() - 1;
 }
 
+std::vector<FakeReportList::Row> FakeReportList::rows() const {
+    std::vector<Row> result;
+    for (int row = 0; row < rowCount(); ++row) result.push_back({cell(row, 0), cell(row, 1)});
+    return result;
+}
+
 std::vector<Text> FakeReportList::bodies() const {
     std::vector<Text> result;
-    for (const Row& r : rows_) result.push_back(r.column1);
+    for (int row = 0; row < rowCount(); ++row) result.push_back(cell(row, 1));
     return result;
 }
 
 std::vector<Text> FakeReportList::numbers() const {
     std::vector<Text> result;
-    for (const Row& r : rows_) result.push_back(r.column0);
+    for (int row = 0; row < rowCount(); ++row) result.push_back(cell(row, 0));
     return result;
 }
 

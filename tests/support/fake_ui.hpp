@@ -1,6 +1,7 @@
 #pragma once
 // The window as plain data: tests script the user's answers and read back what was shown.
 
+#include <array>
 #include <deque>
 #include <map>
 #include <memory>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/cell_store.hpp"
 #include "runtime/ui.hpp"
 
 namespace tesmolen::testing {
@@ -46,21 +48,23 @@ public:
 
     void deleteAllRows() override;
     int appendRow(const Text& column0) override;
-    void setCell(int row, int column, const Text& text) override;
+    void setCell(int row, int column, Text text) override;
     Text cell(int row, int column = 0) const override;
     int rowCount() const override { return static_cast<int>(rows_.size()); }
     void deleteRow(int row) override;
     int selectedRow() const override { return selected_; }
 
     void select(int row) { selected_ = row; }
-    const std::vector<Row>& rows() const { return rows_; }
+    std::vector<Row> rows() const;
     // The bodies (column 1) in list order.
     std::vector<Text> bodies() const;
     // The row numbers (column 0) in list order.
     std::vector<Text> numbers() const;
 
 private:
-    std::vector<Row> rows_;
+    // Packed like the window's own list, so that lists of 100,000 rows stay cheap.
+    CellStore bytes_;
+    std::deque<std::array<CellStore::Cell, 2>> rows_;
     int selected_ = -1;
 };
 

@@ -81,7 +81,7 @@ void QtReportList::deleteAllRows() { model_->deleteAllRows(); }
 
 int QtReportList::appendRow(const Text& column0) { return model_->appendRow(column0); }
 
-void QtReportList::setCell(int row, int column, const Text& text) {
+void QtReportList::setCell(int row, int column, Text text) {
     model_->setCell(row, column, text);
 }
 

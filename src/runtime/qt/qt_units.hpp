@@ -69,7 +69,7 @@ public:
 
     void deleteAllRows() override;
     int appendRow(const Text& column0) override;
-    void setCell(int row, int column, const Text& text) override;
+    void setCell(int row, int column, Text text) override;
     Text cell(int row, int column = 0) const override;
     int rowCount() const override;
     void deleteRow(int row) override;

@@ -5,7 +5,7 @@
 
 #include <deque>
 
-#include "runtime/qt/cell_store.hpp"
+#include "runtime/cell_store.hpp"
 #include "runtime/text.hpp"
 
 namespace tesmolen {

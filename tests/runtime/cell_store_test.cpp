@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/qt/cell_store.hpp"
+#include "runtime/cell_store.hpp"
 
 namespace tesmolen {
 namespace {

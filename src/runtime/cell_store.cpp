@@ -1,4 +1,4 @@
-#include "runtime/qt/cell_store.hpp"
+#include "runtime/cell_store.hpp"
 
 #include <algorithm>
 #include <cstring>
