@@ -1,8 +1,7 @@
 #pragma once
 // A rule list held in memory only, for reading rules texts outside the window.
 
-#include <vector>
-
+#include "runtime/row_store.hpp"
 #include "runtime/ui.hpp"
 
 namespace tesmolen::tools {
@@ -19,21 +18,15 @@ public:
     void setText(const Text&) override {}
 
     void deleteAllRows() override { rows_.clear(); }
-    int appendRow(const Text& column0) override;
-    void setCell(int row, int column, Text text) override;
-    Text cell(int row, int column = 0) const override;
-    int rowCount() const override { return static_cast<int>(rows_.size()); }
-    void deleteRow(int row) override;
+    int appendRow(const Text& column0) override { return rows_.appendRow(column0); }
+    void setCell(int row, int column, Text text) override { rows_.setCell(row, column, text); }
+    Text cell(int row, int column = 0) const override { return rows_.cell(row, column); }
+    int rowCount() const override { return rows_.rowCount(); }
+    void deleteRow(int row) override { rows_.deleteRow(row); }
     int selectedRow() const override { return -1; }
 
 private:
-    struct Row {
-        Text number;
-        Text body;
-    };
-    bool contains(int row) const { return row >= 0 && row < rowCount(); }
-
-    std::vector<Row> rows_;
+    RowStore rows_;
     bool visible_ = true;
     bool enabled_ = true;
 };

@@ -70,25 +70,38 @@ public:
 
 enum class FileDialogKind { open = 0, save = 1 };
 
+struct FileDialogSettings {
+    FileDialogKind kind = FileDialogKind::open;
+    Text title;
+    // Display text, a bar, the pattern, as in 屏蔽规则(*.ad)|*.ad.
+    Text filter;
+    Text initialFolder;
+    // Without the dot; added when the chosen name has no extension.
+    Text defaultExtension;
+};
+
 // The common file dialog keeps every setting until it is set again.
 class FileDialog : public virtual Unit {
 public:
-    virtual void setKind(FileDialogKind kind) = 0;
-    virtual FileDialogKind kind() const = 0;
-    virtual void setTitle(const Text& title) = 0;
-    virtual Text title() const = 0;
-    // Display text, a bar, the pattern, as in 屏蔽规则(*.ad)|*.ad.
-    virtual void setFilter(const Text& filter) = 0;
-    virtual Text filter() const = 0;
-    virtual void setInitialFolder(const Text& folder) = 0;
-    virtual Text initialFolder() const = 0;
-    // Without the dot; added when the chosen name has no extension.
-    virtual void setDefaultExtension(const Text& extension) = 0;
-    virtual Text defaultExtension() const = 0;
+    void setKind(FileDialogKind kind) { settings_.kind = kind; }
+    FileDialogKind kind() const { return settings_.kind; }
+    void setTitle(const Text& title) { settings_.title = title; }
+    Text title() const { return settings_.title; }
+    void setFilter(const Text& filter) { settings_.filter = filter; }
+    Text filter() const { return settings_.filter; }
+    void setInitialFolder(const Text& folder) { settings_.initialFolder = folder; }
+    Text initialFolder() const { return settings_.initialFolder; }
+    void setDefaultExtension(const Text& extension) { settings_.defaultExtension = extension; }
+    Text defaultExtension() const { return settings_.defaultExtension; }
+    const FileDialogSettings& settings() const { return settings_; }
+
     // Modal; true when the user confirmed a file.
     virtual bool show() = 0;
     // Full path of the confirmed file.
     virtual Text chosenFile() const = 0;
+
+private:
+    FileDialogSettings settings_;
 };
 
 class Ui {

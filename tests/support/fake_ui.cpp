@@ -10,28 +10,17 @@ namespace tesmolen::testing {
 
 void FakeReportList::deleteAllRows() {
     rows_.clear();
-    bytes_.clear();
     selected_ = -1;
 }
 
-int FakeReportList::appendRow(const Text& column0) {
-    rows_.push_back({bytes_.store(column0), {}});
-    return static_cast<int>(rows_.size()) - 1;
-}
+int FakeReportList::appendRow(const Text& column0) { return rows_.appendRow(column0); }
 
-void FakeReportList::setCell(int row, int column, Text text) {
-    if (row < 0 || row >= rowCount() || column < 0 || column > 1) return;
-    rows_[static_cast<size_t>(row)][static_cast<size_t>(column)] = bytes_.store(text);
-}
+void FakeReportList::setCell(int row, int column, Text text) { rows_.setCell(row, column, text); }
 
-Text FakeReportList::cell(int row, int column) const {
-    if (row < 0 || row >= rowCount() || column < 0 || column > 1) return {};
-    return Text(CellStore::view(rows_[static_cast<size_t>(row)][static_cast<size_t>(column)]));
-}
+Text FakeReportList::cell(int row, int column) const { return rows_.cell(row, column); }
 
 void FakeReportList::deleteRow(int row) {
-    if (row < 0 || row >= rowCount()) return;
-    rows_.erase(rows_.begin() + row);
+    rows_.deleteRow(row);
     if (selected_ >= rowCount()) selected_ = rowCount() - 1;
 }
 
@@ -62,7 +51,7 @@ Bytes FakeGraphicButton::picture(int slot) const {
 }
 
 bool FakeFileDialog::show() {
-    shown_.push_back(settings_);
+    shown_.push_back(settings());
     std::optional<Text> choice;
     if (!choices_.empty()) {
         choice = choices_.front();

@@ -1,7 +1,6 @@
 #pragma once
 // The window as plain data: tests script the user's answers and read back what was shown.
 
-#include <array>
 #include <deque>
 #include <map>
 #include <memory>
@@ -10,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/cell_store.hpp"
+#include "runtime/row_store.hpp"
 #include "runtime/ui.hpp"
 
 namespace tesmolen::testing {
@@ -50,7 +49,7 @@ public:
     int appendRow(const Text& column0) override;
     void setCell(int row, int column, Text text) override;
     Text cell(int row, int column = 0) const override;
-    int rowCount() const override { return static_cast<int>(rows_.size()); }
+    int rowCount() const override { return rows_.rowCount(); }
     void deleteRow(int row) override;
     int selectedRow() const override { return selected_; }
 
@@ -62,9 +61,7 @@ public:
     std::vector<Text> numbers() const;
 
 private:
-    // Packed like the window's own list, so that lists of 100,000 rows stay cheap.
-    CellStore bytes_;
-    std::deque<std::array<CellStore::Cell, 2>> rows_;
+    RowStore rows_;
     int selected_ = -1;
 };
 
@@ -89,26 +86,8 @@ private:
 
 class FakeFileDialog : public FileDialog, public FakeUnit {
 public:
-    struct Settings {
-        FileDialogKind kind = FileDialogKind::open;
-        Text title;
-        Text filter;
-        Text initialFolder;
-        Text defaultExtension;
-    };
+    using Settings = FileDialogSettings;
 
-    void setKind(FileDialogKind kind) override { settings_.kind = kind; }
-    FileDialogKind kind() const override { return settings_.kind; }
-    void setTitle(const Text& title) override { settings_.title = title; }
-    Text title() const override { return settings_.title; }
-    void setFilter(const Text& filter) override { settings_.filter = filter; }
-    Text filter() const override { return settings_.filter; }
-    void setInitialFolder(const Text& folder) override { settings_.initialFolder = folder; }
-    Text initialFolder() const override { return settings_.initialFolder; }
-    void setDefaultExtension(const Text& extension) override {
-        settings_.defaultExtension = extension;
-    }
-    Text defaultExtension() const override { return settings_.defaultExtension; }
     bool show() override;
     Text chosenFile() const override { return chosen_; }
 
@@ -119,7 +98,6 @@ public:
     const std::vector<Settings>& shown() const { return shown_; }
 
 private:
-    Settings settings_;
     std::deque<std::optional<Text>> choices_;
     std::vector<Settings> shown_;
     Text chosen_;

@@ -8,14 +8,6 @@ class QFileDialog;
 
 namespace tesmolen {
 
-struct FileDialogSettings {
-    FileDialogKind kind = FileDialogKind::open;
-    Text title;
-    Text filter;
-    Text initialFolder;
-    Text defaultExtension;
-};
-
 // "display|pattern|display|pattern..." as Qt's name filters: one "display (patterns)" per pair,
 // patterns separated by blanks instead of ";".
 QStringList qtNameFilters(const Text& filter);

@@ -131,7 +131,7 @@ bool QtFileDialog::show() {
         choice = script_.takeFileChoice();
     } else {
         QFileDialog dialog(owner_);
-        configureFileDialog(dialog, settings_);
+        configureFileDialog(dialog, settings());
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
             choice = fromQString(QDir::toNativeSeparators(dialog.selectedFiles().front()));
         }

@@ -112,25 +112,12 @@ public:
     // Shown over owner; answered from the script while it is active.
     QtFileDialog(QWidget* owner, DialogScript& script, int left, int top);
 
-    void setKind(FileDialogKind kind) override { settings_.kind = kind; }
-    FileDialogKind kind() const override { return settings_.kind; }
-    void setTitle(const Text& title) override { settings_.title = title; }
-    Text title() const override { return settings_.title; }
-    void setFilter(const Text& filter) override { settings_.filter = filter; }
-    Text filter() const override { return settings_.filter; }
-    void setInitialFolder(const Text& folder) override { settings_.initialFolder = folder; }
-    Text initialFolder() const override { return settings_.initialFolder; }
-    void setDefaultExtension(const Text& extension) override {
-        settings_.defaultExtension = extension;
-    }
-    Text defaultExtension() const override { return settings_.defaultExtension; }
     bool show() override;
     Text chosenFile() const override { return chosen_; }
 
 private:
     QWidget* owner_;
     DialogScript& script_;
-    FileDialogSettings settings_;
     Text chosen_;
 };
 
