@@ -1,6 +1,6 @@
-# The rule-file tool of this Windows build against the same tool built for Linux from the same
-# sources: a test runs both over a corpus and wants the same bytes from each (see
-# compare_rulefile_tools.cmake).
+# Tests of the Windows programs as files: the rule-file tool against the same tool built for Linux
+# from the same sources (both run over a corpus must give the same bytes, see
+# compare_rulefile_tools.cmake), and each program standing alone (check_stand_alone.cmake).
 if(NOT TESMOLEN_TESTS)
     return()
 endif()
@@ -27,5 +27,9 @@ function(tesmolen_add_tool_comparison)
             "-DCORPUS=${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/*/*;${CMAKE_SOURCE_DIR}/site-src/*;${CMAKE_SOURCE_DIR}/site-src/rules/*;${CMAKE_SOURCE_DIR}/site/kovrel/ad/rules/*"
             -P ${CMAKE_SOURCE_DIR}/cmake/windows/compare_rulefile_tools.cmake)
     add_dependencies(tesmolen-rulefile linux_rulefile_tool)
+    add_test(NAME windows_programs_stand_alone
+        COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP}
+            -DPROGRAMS=$<TARGET_FILE:tesmolen-rulefile>
+            -P ${CMAKE_SOURCE_DIR}/cmake/windows/check_stand_alone.cmake)
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL tesmolen_add_tool_comparison)
