@@ -1,5 +1,7 @@
 #include "rules/rule_texts.hpp"
 
+#include <algorithm>
+
 #include "runtime/codepage.hpp"
 
 namespace tesmolen {
@@ -32,6 +34,13 @@ Text composeRuleBlock(const Text& body) {
     return block;
 }
 
+bool holdsRules(std::string_view text) {
+    const bool controlFree = std::ranges::none_of(text, [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 && c != '\r' && c != '\n' && c != '\t';
+    });
+    return controlFree && std::ranges::count(text, '#') >= 2 && isGbk(text);
+}
+
 namespace {
 Text editorLine(const Text& siteName, const Text& suffix) {
     Text line(lineEnd);
@@ -42,9 +51,13 @@ Text editorLine(const Text& siteName, const Text& suffix) {
 }
 }  // namespace
 
-Text editorHead(const Text& siteName) { return editorLine(siteName, codeBeginsText()); }
+Text editorHead(const Text& siteName) {
+    return editorLine(siteName, codeBeginsText());
+}
 
-Text editorEnd(const Text& siteName) { return editorLine(siteName, codeEndsText()); }
+Text editorEnd(const Text& siteName) {
+    return editorLine(siteName, codeEndsText());
+}
 
 Text editorEntry(const Text& ipAddress, const Text& host) {
     Text line(lineEnd);

@@ -1,8 +1,9 @@
+#include "rules/read_rules.hpp"
+
 #include <gtest/gtest.h>
 
-#include "runtime/codepage.hpp"
-#include "rules/read_rules.hpp"
 #include "rules/rule_texts.hpp"
+#include "runtime/codepage.hpp"
 #include "support/test_program.hpp"
 
 namespace tesmolen {
