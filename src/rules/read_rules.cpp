@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "rules/rule_texts.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
+#include "rules/rule_texts.hpp"
 #include "textsvc/regex_object.hpp"
 #include "ui/unit_names.hpp"
 
@@ -23,9 +23,11 @@ void parseRulesInPlace(Text& rulesText, ReportList& list) {
         Text& text;
         ~GiveBack() { text = regex.releaseSubject(); }
     } giveBack{regex, rulesText};
-    regex.compileAndRun(
-        Text(rulePairPattern), std::move(rulesText),
-        {.caseSensitive = false, .multiLine = true, .global = true, .quotePlaceholder = false});
+    regex.compileAndRun(Text(rulePairPattern), std::move(rulesText),
+                        {.caseSensitive = false,
+                         .multiLine = true,
+                         .global = true,
+                         .quotePlaceholder = false});
     const int count = regex.matchCount();
     for (int i = 1; i <= count; ++i) {
         int row = list.appendRow(decimalText(i));

@@ -1,9 +1,8 @@
-#include "rules/read_rules.hpp"
-
 #include <gtest/gtest.h>
 
-#include "rules/rule_texts.hpp"
 #include "runtime/codepage.hpp"
+#include "rules/read_rules.hpp"
+#include "rules/rule_texts.hpp"
 #include "support/test_program.hpp"
 
 namespace tesmolen {
