@@ -18,7 +18,8 @@ function(tesmolen_link_tool_tests)
     if(TARGET test_tools)
         target_link_libraries(test_tools PRIVATE tesmolen_rulefile_pieces)
         target_compile_definitions(test_tools PRIVATE
-            TESMOLEN_RULEFILE_TOOL="$<TARGET_FILE:tesmolen-rulefile>")
+            TESMOLEN_RULEFILE_TOOL="$<TARGET_FILE:tesmolen-rulefile>"
+            TESMOLEN_CMAKE_COMMAND="${CMAKE_COMMAND}")
         add_dependencies(test_tools tesmolen-rulefile)
     endif()
 endfunction()

@@ -1,10 +1,8 @@
 // Runs the built tesmolen-rulefile as a user would, through its standard streams.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
+#include <regex>
 #include <vector>
 
 #include "rules/hosts_text.hpp"
@@ -12,10 +10,10 @@
 #include "rules/rule_texts.hpp"
 #include "rules/save_rules.hpp"
 #include "runtime/codepage.hpp"
+#include "support/child_process.hpp"
+#include "support/source_tree.hpp"
 #include "support/test_program.hpp"
 #include "textsvc/text_cipher.hpp"
-
-extern char** environ;
 
 namespace tesmolen {
 namespace {
@@ -31,25 +29,9 @@ struct ToolRun {
 // Runs the tool with its standard streams on these files; its exit code, or -1.
 int spawnTool(const std::vector<std::string>& args, const std::string& in, const std::string& out,
               const std::string& err) {
-    std::vector<std::string> all{TESMOLEN_RULEFILE_TOOL};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : all) argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 0, in.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    pid_t pid = 0;
-    int exitCode = -1;
-    if (posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) exitCode = WEXITSTATUS(status);
-    }
-    posix_spawn_file_actions_destroy(&files);
-    return exitCode;
+    std::vector<std::string> argv{TESMOLEN_RULEFILE_TOOL};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return testing::runProgram(std::move(argv), in, out, err);
 }
 
 ToolRun runTool(const std::vector<std::string>& args, const Bytes& input) {
@@ -155,6 +137,36 @@ TEST(RuleFileTool, RowsAndHostsAgreeWithTheProgram) {
     EXPECT_EQ(t.temp.read("hosts"), "127.0.0.1 localhost\r\n" + hostsTextOf(t.ruleList()));
     EXPECT_EQ(run({"rows"}, "nothing here"), "");
     EXPECT_EQ(run({"hosts"}, "nothing here"), "nothing here\r\n");
+}
+
+// The cipher text that the build stores as the hosts path when it is configured with this path.
+std::optional<Text> storedHostsPath(const std::string& hostsPath) {
+    TempFolder temp;
+    temp.write("in", "");
+    const std::vector<std::string> cmake = {
+        TESMOLEN_CMAKE_COMMAND,
+        "-DTOOL=" TESMOLEN_RULEFILE_TOOL,
+        "-DOUTPUT=" + temp.path("stored_values.cpp"),
+        "-DWEB_HOST=web",
+        "-DRULE_HOST=rule",
+        "-DHOSTS_PATH=" + hostsPath,
+        "-P",
+        (testing::sourceTree() / "cmake/scripts/generate_stored_values.cmake").string()};
+    if (testing::runProgram(cmake, temp.path("in"), temp.path("out"), temp.path("err")) != 0) {
+        return std::nullopt;
+    }
+    std::smatch hosts;
+    const std::string made = temp.read("stored_values.cpp");
+    if (!std::regex_search(made, hosts, std::regex(R"re(\{"([A-Z]+)", "etc"\})re"))) return "";
+    return hosts[1].str();
+}
+
+TEST(RuleFileTool, BuildStoresAHostsPathInGbk) {
+    const auto stored = storedHostsPath("/srv/\xE4\xB8\xBB\xE6\x9C\xBA/hosts");  // 主机
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(decodeText(*stored, "etc"), gbk(u8"/srv/主机/hosts"));
+    // A path the program could not hold as a text stops the build.
+    EXPECT_FALSE(storedHostsPath("/srv/\xF0\x9F\x98\x80/hosts"));
 }
 
 TEST(RuleFileTool, BadArgumentsGiveUsageAndExitCodeTwo) {
