@@ -22,7 +22,8 @@ struct RuleFileCommand {
 };
 
 // The command, or the reason the arguments make none. Arguments exclude the program name and
-// are UTF-8 (see commandLineArguments); a key or text given as such is turned into GBK.
+// are UTF-8 (on Windows made from the wide command line); a key or a text given as such is
+// turned into GBK, and refused when it has no GBK form.
 std::variant<RuleFileCommand, std::string> parseArguments(std::span<const std::string_view> args);
 
 // What the command writes to standard output for these input bytes.

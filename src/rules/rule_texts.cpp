@@ -51,13 +51,9 @@ Text editorLine(const Text& siteName, const Text& suffix) {
 }
 }  // namespace
 
-Text editorHead(const Text& siteName) {
-    return editorLine(siteName, codeBeginsText());
-}
+Text editorHead(const Text& siteName) { return editorLine(siteName, codeBeginsText()); }
 
-Text editorEnd(const Text& siteName) {
-    return editorLine(siteName, codeEndsText());
-}
+Text editorEnd(const Text& siteName) { return editorLine(siteName, codeEndsText()); }
 
 Text editorEntry(const Text& ipAddress, const Text& host) {
     Text line(lineEnd);

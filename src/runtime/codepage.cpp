@@ -27,12 +27,8 @@ std::string convert(std::string_view in, UINT from, UINT to) {
 }
 }  // namespace
 
-std::string gbkToUtf8(std::string_view gbk) {
-    return convert(gbk, 936, CP_UTF8);
-}
-Text utf8ToGbk(std::string_view utf8) {
-    return convert(utf8, CP_UTF8, 936);
-}
+std::string gbkToUtf8(std::string_view gbk) { return convert(gbk, 936, CP_UTF8); }
+Text utf8ToGbk(std::string_view utf8) { return convert(utf8, CP_UTF8, 936); }
 
 std::optional<Text> utf8ToGbkExactly(std::string_view utf8) {
     if (utf8.empty()) return Text();
@@ -80,8 +76,9 @@ public:
     std::optional<std::string> run(std::string_view in, std::optional<std::string_view> replacement,
                                    SkipLength skipLength) {
         std::string out;
-        if (cd_ == reinterpret_cast<iconv_t>(-1))
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
             return replacement ? std::optional(out) : std::nullopt;
+        }
         out.reserve(in.size() * 3 / 2 + 8);
         char buffer[4096];
         char* src = const_cast<char*>(in.data());

@@ -25,8 +25,7 @@ bool isGbk(std::string_view bytes);
 // A u8"..." literal as GBK bytes. Callers keep the result in a function-local static so the
 // conversion happens once.
 inline Text gbk(std::u8string_view literal) {
-    return utf8ToGbk(
-        std::string_view(reinterpret_cast<const char*>(literal.data()), literal.size()));
+    return utf8ToGbk(std::string_view(reinterpret_cast<const char*>(literal.data()), literal.size()));
 }
 
 }  // namespace tesmolen
