@@ -154,7 +154,9 @@ TEST_F(HostileRuleFile, RestoreReplacesTheRowsByThePairsOfARulesTextOnly) {
 
         EXPECT_EQ(t.program.state.currentRulesText, restored ? decoded : current);
         ASSERT_EQ(t.ruleList().bodies(), bodies);
-        if (restored) EXPECT_EQ(t.ruleList().numbers(), numbersUpTo(bodies.size()));
+        if (restored) {
+            EXPECT_EQ(t.ruleList().numbers(), numbersUpTo(bodies.size()));
+        }
         // The question, and a report only when nothing came back.
         EXPECT_EQ(t.ui.messages.size(), restored ? 1u : 2u);
     }
