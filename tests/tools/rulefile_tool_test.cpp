@@ -93,13 +93,13 @@ TEST(RuleFileTool, TypedKeyCodesAsTheProgramsTitle) {
               encodeTextWithSalt(rules, title, "KQ"));
     EXPECT_EQ(run({"decode", "--key=屏蔽规则"}, encodeText(rules, title)), rules);
     // Without a GBK form, or not UTF-8, the key is refused rather than guessed.
-    for (const std::string& key : {"\xF0\x9F\x98\x80", "\xC6\xC1"}) {
+    for (const char* key : {"\xF0\x9F\x98\x80", "\xC6\xC1"}) {
         ToolRun refused = runTool({"encode", "--key", key}, rules);
         EXPECT_EQ(refused.exitCode, 2);
         EXPECT_EQ(refused.out, "");
         EXPECT_NE(refused.err.find("no GBK form"), Bytes::npos) << refused.err;
     }
-    for (const std::string& hex : {"b9e3b", "zz", "4100"}) {
+    for (const char* hex : {"b9e3b", "zz", "4100"}) {
         EXPECT_EQ(runTool({"decode", "--key-bytes", hex}, "AA").exitCode, 2) << hex;
     }
 }
