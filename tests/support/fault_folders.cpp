@@ -76,4 +76,12 @@ ReadOnlyMountedFile::~ReadOnlyMountedFile() {
     if (mounted_) ::umount2(file_.c_str(), MNT_DETACH);
 }
 
+BindMountedFile::BindMountedFile(const fs::path& file) : file_(file) {
+    mounted_ = ::mount(file_.c_str(), file_.c_str(), nullptr, MS_BIND, nullptr) == 0;
+}
+
+BindMountedFile::~BindMountedFile() {
+    if (mounted_) ::umount2(file_.c_str(), MNT_DETACH);
+}
+
 }  // namespace tesmolen::testing
