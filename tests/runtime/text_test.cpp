@@ -46,6 +46,11 @@ TEST(CodePage, NeverFails) {
               "a\xEF\xBF\xBD"
               "b");
     EXPECT_EQ(gbkToUtf8("a\xB4"), "a\xEF\xBF\xBD");
+    // Both builds read GBK alike: 0x80 is the euro sign, a user-defined pair is no character.
+    EXPECT_EQ(gbkToUtf8("\x80"), "\xE2\x82\xAC");
+    EXPECT_EQ(gbk(u8"€"), "\x80");
+    EXPECT_EQ(gbkToUtf8("\xA1\x40\xAA\xA1"), "\xEF\xBF\xBD@\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(utf8ToGbk("\xEE\x80\x80"), "?");  // U+E000, private use
     // Characters GBK lacks encode as "?", one per character.
     EXPECT_EQ(gbk(u8"a😀b"), "a?b");
     EXPECT_EQ(utf8ToGbk("a\xFF"
