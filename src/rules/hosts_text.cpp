@@ -1,23 +1,14 @@
 #include "rules/hosts_text.hpp"
 
-#include <vector>
-
 #include "rules/rule_texts.hpp"
 
 namespace tesmolen {
 
 Text hostsTextOf(const ReportList& list) {
-    const int rows = list.rowCount();
-    std::vector<Text> bodies;
-    bodies.reserve(static_cast<std::size_t>(rows));
-    std::size_t size = 0;
-    for (int row = 0; row < rows; ++row) {
-        bodies.push_back(list.cell(row, 1));
-        size += bodies.back().size() + blockOpening.size() + blockClosing().size();
-    }
+    // Each body goes straight into the hosts text: no second copy of all bodies is held.
     Text hosts;
-    hosts.reserve(size);
-    for (const Text& body : bodies) appendRuleBlock(hosts, body);
+    const int rows = list.rowCount();
+    for (int row = 0; row < rows; ++row) appendRuleBlock(hosts, list.cell(row, 1));
     return hosts;
 }
 

@@ -13,10 +13,12 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "runtime/codepage.hpp"
 #include "runtime/qt/ip_address_edit.hpp"
+#include "runtime/qt/one_line_rows.hpp"
 #include "runtime/qt/picture_button.hpp"
 #include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/qt_ui.hpp"
@@ -261,6 +263,7 @@ QWidget* WindowBuilder::buildReportList(const UnitSpec& spec, QWidget* parent) {
     auto* view = new QTreeView(parent);
     auto* model = new ReportListModel(headers, view);
     view->setModel(model);
+    view->setItemDelegate(new OneLineRows(view));
     view->setRootIsDecorated(false);
     view->setItemsExpandable(false);
     view->setUniformRowHeights(true);
@@ -269,10 +272,19 @@ QWidget* WindowBuilder::buildReportList(const UnitSpec& spec, QWidget* parent) {
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setTextElideMode(Qt::ElideRight);
-    view->header()->setStretchLastSection(false);
-    view->header()->setSectionsMovable(false);
+    QHeaderView* header = view->header();
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    // The cells show as much as the widest column can hold on one line.
+    QObject::connect(header, &QHeaderView::sectionResized, model, [header, model] {
+        int widest = 0;
+        for (int column = 0; column < header->count(); ++column) {
+            widest = std::max(widest, header->sectionSize(column));
+        }
+        model->setShownWidth(widest);
+    });
     for (std::size_t i = 0; i < layout_.ruleListColumns.size(); ++i) {
-        view->header()->resizeSection(static_cast<int>(i), layout_.ruleListColumns[i].width);
+        header->resizeSection(static_cast<int>(i), layout_.ruleListColumns[i].width);
     }
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(view, &QWidget::customContextMenuRequested, view,
