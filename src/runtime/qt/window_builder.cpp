@@ -1,7 +1,6 @@
 #include "runtime/qt/window_builder.hpp"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
@@ -17,7 +16,9 @@
 #include <stdexcept>
 
 #include "runtime/codepage.hpp"
+#include "runtime/qt/captioned_frame.hpp"
 #include "runtime/qt/ip_address_edit.hpp"
+#include "runtime/qt/list_menu_keys.hpp"
 #include "runtime/qt/one_line_rows.hpp"
 #include "runtime/qt/picture_button.hpp"
 #include "runtime/qt/qt_text.hpp"
@@ -41,6 +42,21 @@ QColor qtColour(const Colour& colour) { return {colour.red, colour.green, colour
 bool isEditable(UnitKind kind) {
     return kind == UnitKind::editBox || kind == UnitKind::superEditBox ||
            kind == UnitKind::ipEditBox || kind == UnitKind::reportList;
+}
+
+// Windows cuts a unit off at its container's edge, border and all; here a unit that would reach
+// past its container ends inside it instead, inside the frame of a group box, so that its whole
+// border shows. The main window is left alone: its inner size depends on the desktop's frame.
+void fitInside(QWidget& widget) {
+    const QWidget* container = widget.parentWidget();
+    if (container == nullptr || container->isWindow()) return;
+    const int frame =
+        dynamic_cast<const CaptionedFrame*>(container) != nullptr ? CaptionedFrame::frameWidth : 0;
+    const QRect inside = container->rect().adjusted(frame, frame, -frame, -frame);
+    QRect placed = widget.geometry();
+    placed.setRight(std::min(placed.right(), inside.right()));
+    placed.setBottom(std::min(placed.bottom(), inside.bottom()));
+    widget.setGeometry(placed);
 }
 
 void applyLook(QWidget* widget, const UnitSpec& spec) {
@@ -75,6 +91,7 @@ void applyLook(QWidget* widget, const UnitSpec& spec) {
     }
     widget->setFocusPolicy(spec.focusable ? Qt::StrongFocus : Qt::NoFocus);
     widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    fitInside(*widget);
 }
 
 QLabel* newLabel(QWidget* parent) {
@@ -153,7 +170,7 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
             unit = std::make_unique<QtUnit>(widget, nullptr, TextPlace::none);
             break;
         case UnitKind::groupBox:
-            widget = new QGroupBox(parent);
+            widget = new CaptionedFrame(parent);
             unit = std::make_unique<QtUnit>(widget, "title", TextPlace::singleLine);
             break;
         case UnitKind::shapeBox: {
@@ -297,7 +314,13 @@ QWidget* WindowBuilder::buildReportList(const UnitSpec& spec, QWidget* parent) {
                          }
                          ui.raise(name, UiEvent::rightClick);
                      });
+    new ListMenuKeys(*view, [&ui = ui_, name = spec.name](QPoint at) {
+        ui.raiseFromKeyboard(name, UiEvent::rightClick, at);
+    });
     applyLook(view, spec);
+    // A click gives the list the keyboard, so that the arrows, Home, End and the page keys move
+    // its selection.
+    view->setFocusPolicy(Qt::ClickFocus);
     addUnit(spec, std::make_unique<QtReportList>(view, model));
     return view;
 }
