@@ -142,6 +142,12 @@ TEST_F(WindowLayoutTest, TheTabStripHasTheFourPagesWithTheirHints) {
     }
     EXPECT_GT(tabs->geometry().bottom(), 0);
     EXPECT_LE(tabs->geometry().bottom(), 24);
+    // The strip spans the control, and all four tabs show in it side by side.
+    EXPECT_EQ(tabs->width(), tabs->parentWidget()->width());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_GE(tabs->tabRect(i).left(), 0) << i;
+        EXPECT_LT(tabs->tabRect(i).right(), tabs->width()) << i;
+    }
 }
 
 TEST_F(WindowLayoutTest, TheWindowOpensOnTheInstructionsPageWithTheNoticeShowing) {

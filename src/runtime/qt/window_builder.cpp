@@ -235,6 +235,10 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
 
 QWidget* WindowBuilder::buildTabControl(const UnitSpec& spec, QWidget* parent) {
     auto* tabControl = new QWidget(parent);
+    // The control takes its place first: its strip is placed inside it.
+    UnitSpec controlLook = spec;
+    controlLook.font.reset();
+    applyLook(tabControl, controlLook);
     auto* bar = new QTabBar(tabControl);
     bar->setExpanding(false);
     bar->setDrawBase(false);
@@ -250,9 +254,6 @@ QWidget* WindowBuilder::buildTabControl(const UnitSpec& spec, QWidget* parent) {
     }
     QObject::connect(bar, &QTabBar::currentChanged, tabControl, [bar] { showCurrentPage(*bar); });
     ui_.tabBar_ = bar;
-    UnitSpec look = spec;
-    look.font.reset();
-    applyLook(tabControl, look);
     return tabControl;
 }
 
