@@ -80,7 +80,8 @@ TEST_F(RuleListInTheWindow, TheTooltipOfARuleOfManyLinesShowsItsFirstLines) {
     EXPECT_LE(lines.size(), ReportListModel::tipLines + 1);
     EXPECT_EQ(lines.front(), QStringLiteral(u"site7代码开始"));
     EXPECT_EQ(lines.back(), QStringLiteral(u"\u2026"));
-    EXPECT_LT(lines.size() * view()->fontMetrics().lineSpacing() * 2, view()->screen()->size().height());
+    EXPECT_LT(lines.size() * view()->fontMetrics().lineSpacing() * 2,
+              view()->screen()->size().height());
     QToolTip::hideText();
 }
 

@@ -28,7 +28,9 @@ const UnitSpec& specOf(UnitName name) {
 int pixelsOtherThan(const QImage& picture, const QRect& area, QColor colour) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) count += picture.pixelColor(x, y) != colour;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += picture.pixelColor(x, y) != colour ? 1 : 0;
+        }
     }
     return count;
 }
@@ -89,7 +91,8 @@ TEST_F(WindowLook, TheInstructionsShowTheirLastLineWholeWhenScrolledToTheEnd) {
     const QRect last = text->cursorRect(end);
     EXPECT_LE(last.bottom(), text->viewport()->rect().bottom());
     // The label and button of the chat group lie above the text's last pixels.
-    const int lastInGroup = text->viewport()->mapTo(ui.widget(unit::instructionsGroup), last.bottomLeft()).y();
+    const int lastInGroup =
+        text->viewport()->mapTo(ui.widget(unit::instructionsGroup), last.bottomLeft()).y();
     EXPECT_LT(lastInGroup, ui.widget(unit::groupLabel)->geometry().top());
 }
 

@@ -85,7 +85,9 @@ void LoopbackServer::answer(int connection) {
     if (it == replies_.end()) {
         // Silent until the client hangs up or the server stops.
         while (!stopping_) {
-            if (readable(connection, 50) && ::recv(connection, buffer, sizeof buffer, 0) <= 0) return;
+            if (readable(connection, 50) && ::recv(connection, buffer, sizeof buffer, 0) <= 0) {
+                return;
+            }
         }
         return;
     }

@@ -17,10 +17,10 @@ void CaptionedFrame::paintEvent(QPaintEvent*) {
     const QString caption = metrics.elidedText(title(), Qt::ElideRight, width() - 2 * captionLeft);
     QRect behind(captionLeft - 2, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
     painter.fillRect(behind, palette().brush(backgroundRole()));
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   foregroundRole()));
-    painter.drawText(behind.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     caption);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    painter.drawText(behind.adjusted(2, 0, -2, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
 }
 
 }  // namespace tesmolen

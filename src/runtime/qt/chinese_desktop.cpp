@@ -53,7 +53,8 @@ QStringList standInFamilies(const QString& layoutFamily) {
     for (const StandIn& standIn : standIns) {
         bool named = false;
         for (const char16_t* name : standIn.layoutNames) {
-            named = named || layoutFamily.compare(QString::fromUtf16(name), Qt::CaseInsensitive) == 0;
+            named = named ||
+                    layoutFamily.compare(QString::fromUtf16(name), Qt::CaseInsensitive) == 0;
         }
         if (!named) continue;
         QStringList installed;

@@ -39,7 +39,8 @@ QString cellLine(std::string_view cell, std::size_t bytes) {
 }
 
 QString cellTip(std::string_view cell, int lines, std::size_t lineBytes) {
-    const std::string_view window = wholeCharacters(cell, static_cast<std::size_t>(lines) * lineBytes);
+    const std::string_view window =
+        wholeCharacters(cell, static_cast<std::size_t>(lines) * lineBytes);
     QStringList tip;
     std::size_t at = 0;
     while (tip.size() < lines && at < window.size()) {

@@ -1,7 +1,8 @@
 // tesmolen-screenshots DIR: one picture of the main window per tab, one of the instructions
-// scrolled to their end, and one of the settings tab with rules in its list. The window is built as the program builds it, on Qt's offscreen
-// platform unless another one is asked for, and does the program's start-up work, so the
-// maker's site must answer (scripts/screenshots serves the bundled one).
+// scrolled to their end, and one of the settings tab with rules in its list. The window is built
+// as the program builds it, on Qt's offscreen platform unless another one is asked for, and does
+// the program's start-up work, so the maker's site must answer (scripts/screenshots serves the
+// bundled one).
 
 #include <QApplication>
 #include <QDir>
