@@ -19,7 +19,7 @@ const Text& blockClosing();    // #代码结束\r\n
 
 // An opening #, the body, #代码结束 and CR LF.
 Text composeRuleBlock(const Text& body);
-void appendRuleBlock(Text& hostsText, const Text& body);
+void appendRuleBlock(Text& hostsText, std::string_view body);
 
 // Editor text pieces.
 Text editorHead(const Text& siteName);                    // CR LF, #, site, 代码开始

@@ -22,7 +22,7 @@ const Text& saveFailedMessage() {
 
 void saveRules(Program& program) {
     const Text hostsText = hostsTextOf(program.ui.list(unit::ruleList));
-    if (!writeWholeFile(program.state.hostsPath, toBytes(hostsText))) {
+    if (!writeWholeFile(program.state.hostsPath, hostsText)) {
         report(program, saveFailedMessage());
         return;
     }

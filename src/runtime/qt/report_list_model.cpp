@@ -75,6 +75,12 @@ Text ReportListModel::cell(int row, int column) const {
     return holds(row, column) ? Text(CellStore::view(cells_[at(row, column)])) : Text();
 }
 
+void ReportListModel::visitColumn(int column,
+                                  const std::function<void(std::string_view)>& visit) const {
+    if (column < 0 || column >= columnCount()) return;
+    for (int row = 0; row < rows(); ++row) visit(CellStore::view(cells_[at(row, column)]));
+}
+
 void ReportListModel::deleteRow(int row) {
     if (!holds(row, 0)) return;
     publishRows();

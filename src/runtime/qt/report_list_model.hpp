@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 #include "runtime/cell_store.hpp"
 #include "runtime/text.hpp"
@@ -33,6 +34,7 @@ public:
     void setCell(int row, int column, const Text& text);
     // The empty text outside the rows and columns.
     Text cell(int row, int column) const;
+    void visitColumn(int column, const std::function<void(std::string_view)>& visit) const;
     void deleteRow(int row);
     void deleteAllRows();
 
