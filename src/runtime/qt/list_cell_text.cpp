@@ -29,6 +29,10 @@ std::string_view wholeCharacters(std::string_view text, std::size_t bytes) {
 
 QString shown(std::string_view bytes) { return toQString(Text(bytes)); }
 
+// A tooltip looks for its lines in this many times as many bytes as it shows, so that a cut long
+// line does not hide the lines after it.
+constexpr std::size_t tipWindowLines = 16;
+
 }  // namespace
 
 QString cellLine(std::string_view cell, std::size_t bytes) {
@@ -40,7 +44,7 @@ QString cellLine(std::string_view cell, std::size_t bytes) {
 
 QString cellTip(std::string_view cell, int lines, std::size_t lineBytes) {
     const std::string_view window =
-        wholeCharacters(cell, static_cast<std::size_t>(lines) * lineBytes);
+        wholeCharacters(cell, static_cast<std::size_t>(lines) * lineBytes * tipWindowLines);
     QStringList tip;
     std::size_t at = 0;
     while (tip.size() < lines && at < window.size()) {

@@ -17,9 +17,9 @@ inline constexpr char16_t cutMark = u'\u2026';
 // bytes of the cell (never half a character), followed by the cut mark when the cell goes on.
 QString cellLine(std::string_view cell, std::size_t bytes);
 
-// A tooltip of at most `lines` lines of at most `lineBytes` bytes each, from the cell's first
-// lines × lineBytes bytes; a cut line ends in the cut mark, and a last line of its own holds the
-// cut mark when the cell goes on.
+// A tooltip of at most `lines` lines of at most `lineBytes` bytes each, found in the cell's first
+// 16 × lines × lineBytes bytes; a cut line ends in the cut mark, and a last line of its own holds
+// the cut mark when the cell goes on.
 QString cellTip(std::string_view cell, int lines, std::size_t lineBytes);
 
 }  // namespace tesmolen
