@@ -24,3 +24,21 @@ function(tesmolen_make_hosts_writers)
     endif()
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL tesmolen_make_hosts_writers)
+
+# The save of a user through the real pkexec and polkit, on the real window.
+function(tesmolen_make_real_save_test)
+    if(NOT TARGET test_gui)
+        return()
+    endif()
+    set(hosts ${CMAKE_BINARY_DIR}/real-save/hosts)
+    tesmolen_add_hosts_writer(tesmolen-hosts-writer-real-save "${hosts}")
+    add_executable(tesmolen-real-save ${CMAKE_SOURCE_DIR}/tests/gui/real_save/main.cpp)
+    target_link_libraries(tesmolen-real-save PRIVATE tesmolen_qt Qt6::Test)
+    target_compile_definitions(tesmolen-real-save PRIVATE TESMOLEN_PKEXEC="${TESMOLEN_PKEXEC}")
+    add_test(NAME RealSave.UserSavesThroughPkexec
+        COMMAND ${CMAKE_SOURCE_DIR}/tests/gui/real_save/real_save_test.sh
+            $<TARGET_FILE:tesmolen-real-save> $<TARGET_FILE:tesmolen-hosts-writer-real-save>
+            ${CMAKE_SOURCE_DIR}/data/polkit/io.tesmolen.write-hosts.policy.in ${hosts})
+    set_tests_properties(RealSave.UserSavesThroughPkexec PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 180)
+endfunction()
+cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL tesmolen_make_real_save_test)
