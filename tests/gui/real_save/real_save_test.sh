@@ -5,9 +5,11 @@
 # the root-owned scratch file; with the rule removed, the same save fails truthfully.
 # Everything added under /etc and /usr/share is removed again, and only the daemons started
 # here are stopped. Exit code 77: skipped, with the reason on standard output.
-#   real_save_test.sh DRIVER WRITER POLICY_TEMPLATE HOSTS
+#   real_save_test.sh DRIVER WRITER POLICY_TEMPLATE HOSTS [PICTURE]
+# With PICTURE, the granted save runs on a virtual X display (xvfb-run) and the screen with its
+# confirmation box is photographed into PICTURE.
 set -uo pipefail
-driver="$1" writer="$2" template="$3" hosts="$4"
+driver="$1" writer="$2" template="$3" hosts="$4" picture="${5:-}"
 action=/usr/share/polkit-1/actions/io.tesmolen.write-hosts.policy
 rule=/etc/polkit-1/rules.d/49-tesmolen-real-save-test.rules
 action_id=io.tesmolen.write-hosts
@@ -89,13 +91,21 @@ chmod 0644 "$hosts"
 printf '%s' "#A"$'\r\n'"$end#C"$'\r\n'"$end" >"$folder.expected"
 
 save_as_nobody() {
+    local display=(env QT_QPA_PLATFORM=offscreen)
+    [ $# -gt 0 ] && display=(xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb)
     (cd / && setsid -w timeout 60 setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" \
-        --clear-groups env -i PATH=/usr/bin:/bin HOME=/tmp QT_QPA_PLATFORM=offscreen \
-        "ASAN_OPTIONS=${ASAN_OPTIONS:-}" "$driver" "$hosts" "$writer" </dev/null)
+        --clear-groups env -i PATH=/usr/bin:/bin HOME=/tmp "ASAN_OPTIONS=${ASAN_OPTIONS:-}" \
+        "${display[@]}" "$driver" "$hosts" "$writer" "$@" </dev/null)
 }
 
 started=$(date +%s%N)
-shown="$(save_as_nobody)" || fail "the window did not run: $shown"
+if [ -n "$picture" ]; then
+    shot="$(as_nobody mktemp -d)"
+    shown="$(save_as_nobody "$shot/save.png")" || fail "the window did not run: $shown"
+    cp "$shot/save.png" "$picture" && rm -rf "$shot"
+else
+    shown="$(save_as_nobody)" || fail "the window did not run: $shown"
+fi
 took=$((($(date +%s%N) - started) / 1000000))
 echo "granted: $shown (${took} ms)"
 grep -q "box: 保存成功" <<<"$shown" || fail "no confirmation: $shown"
