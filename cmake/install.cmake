@@ -30,11 +30,10 @@ function(tesmolen_install_targets)
         install(TARGETS tesmolen RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     endif()
     if(TARGET tesmolen_qt)
-        string(REPLACE "\\" "\\\\" hosts_path "${TESMOLEN_HOSTS_PATH}")
         target_compile_definitions(tesmolen_qt PRIVATE
             TESMOLEN_PKEXEC="${TESMOLEN_PKEXEC}"
             TESMOLEN_HOSTS_WRITER_FROM_BIN="${tesmolen_writer_from_bin}"
-            TESMOLEN_HOSTS_PATH_OF_WRITER="${hosts_path}")
+            TESMOLEN_HOSTS_PATH_OF_WRITER="${TESMOLEN_HOSTS_PATH}")
     endif()
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL tesmolen_install_targets)
