@@ -20,10 +20,13 @@ fail() { echo "FAILED: $*"; exit 1; }
 [ -u /usr/bin/pkexec ] || skip "no setuid /usr/bin/pkexec"
 [ -x /usr/lib/polkit-1/polkitd ] || skip "no /usr/lib/polkit-1/polkitd"
 [ -d /etc/polkit-1/rules.d ] || skip "no /etc/polkit-1/rules.d"
-for tool in dbus-daemon dbus-send pkcheck setpriv setsid timeout; do
+for tool in dbus-daemon dbus-send flock pkcheck setpriv setsid timeout; do
     command -v "$tool" >/dev/null || skip "no $tool"
 done
 id nobody >/dev/null 2>&1 || skip "no user nobody"
+# Test runs of other checkouts on this machine share the bus, polkitd and these files.
+exec 9>/run/tesmolen-real-save-test.lock
+flock -w 150 9 || skip "another real-save test has held the lock for 150 seconds"
 [ -e "$action" ] && skip "$action is installed already (by the package?); it stays as it is"
 
 started_bus="" started_polkitd=""
