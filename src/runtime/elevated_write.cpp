@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "runtime/files.hpp"
@@ -80,7 +81,10 @@ bool runWithInput(const std::vector<std::string>& command, std::string_view byte
         ::close(ends[1]);
         return false;
     }
-    const bool piped = pipeAll(ends[1], bytes);
+    // The count first: should this process die while sending, the writer sees fewer bytes than
+    // announced and writes nothing.
+    const std::string count = std::to_string(bytes.size()) + "\n";
+    const bool piped = pipeAll(ends[1], count) && pipeAll(ends[1], bytes);
     ::close(ends[1]);
     // Always wait: pkexec refuses to go on for a parent that has gone.
     return exitedWithZero(child) && piped;

@@ -22,6 +22,8 @@ using testing::TestProgram;
 
 const Bytes oldHosts = gbk(u8"#Old代码开始\r\n0.0.0.0 old.example\r\n#代码结束\r\n");
 const Bytes newHosts = gbk(u8"#A代码开始\r\n0.0.0.0 ads.example\r\n#代码结束\r\n");
+// What the writer reads: the byte count on a line of its own, then the bytes.
+const Bytes newHostsAnnounced = std::to_string(newHosts.size()) + "\n" + newHosts;
 
 class ElevatedSave : public ::testing::Test {
 protected:
@@ -63,7 +65,7 @@ protected:
 TEST_F(ElevatedSave, WriterExitingWithZeroIsASave) {
     useFakeWriter(0);
     EXPECT_EQ(saveAsUser(), "box:" + savedMessage());
-    EXPECT_EQ(records.read("stdin"), newHosts);
+    EXPECT_EQ(records.read("stdin"), newHostsAnnounced);
 }
 
 TEST_F(ElevatedSave, RefusedOrFailedWriterIsReportedAndTheFileStaysAsItWas) {
@@ -72,7 +74,7 @@ TEST_F(ElevatedSave, RefusedOrFailedWriterIsReportedAndTheFileStaysAsItWas) {
         SCOPED_TRACE(code);
         useFakeWriter(code);
         EXPECT_EQ(saveAsUser(), "report:" + saveFailedMessage());
-        EXPECT_EQ(records.read("stdin"), newHosts);
+        EXPECT_EQ(records.read("stdin"), newHostsAnnounced);
         EXPECT_EQ(t.temp.read("hosts"), oldHosts);
     }
 }

@@ -37,7 +37,12 @@ protected:
     }
     ~HostsWriter() override { ::close(lock_); }
 
-    // Runs the scratch writer with these bytes on standard input, or with it closed.
+    // The writer's input: the byte count on a line of its own, then the bytes.
+    static Bytes announced(const Bytes& bytes) {
+        return std::to_string(bytes.size()) + "\n" + bytes;
+    }
+
+    // Runs the scratch writer with this standard input, or with it closed.
     Outcome run(const std::optional<Bytes>& input, const char* argument = nullptr) {
         temp.write("input", input.value_or(""));
         const std::string errors = temp.path("errors");
@@ -92,7 +97,7 @@ private:
 
 TEST_F(HostsWriter, WritesItsOwnFileAndNoOther) {
     const Bytes bytes = "0.0.0.0 ads.example\r\n\0\xFF#tail"s;
-    const Outcome outcome = run(bytes);
+    const Outcome outcome = run(announced(bytes));
     EXPECT_EQ(outcome.exitCode, 0) << outcome.errors;
     EXPECT_EQ(outcome.errors, "");
     EXPECT_EQ(readWholeFile(scratch.string()), bytes);
@@ -101,24 +106,41 @@ TEST_F(HostsWriter, WritesItsOwnFileAndNoOther) {
 }
 
 TEST_F(HostsWriter, RefusesAPathArgument) {
-    expectOneLineOfRefusal(run("new"s, temp.path("elsewhere").c_str()));
+    expectOneLineOfRefusal(run(announced("new"), temp.path("elsewhere").c_str()));
     expectUntouched();
     EXPECT_FALSE(fileExists(temp.path("elsewhere")));
 }
 
-TEST_F(HostsWriter, TakesUpTo64MiBAndRefusesMore) {
-    const std::size_t limit = 64u << 20;
-    expectOneLineOfRefusal(run(Bytes(limit + 1, 'x')));
-    expectUntouched();
-    EXPECT_EQ(run(Bytes(limit, 'y')).exitCode, 0);
-    EXPECT_EQ(fs::file_size(scratch), limit);
+TEST_F(HostsWriter, WritesNothingUnlessExactlyTheAnnouncedBytesArrive) {
+    const std::optional<Bytes> refused[] = {
+        std::nullopt,      // standard input closed
+        ""s,               // nothing at all
+        "new hosts\r\n"s,  // no byte count
+        "11"s,             // count without its line end
+        "+3\nnew"s,
+        " 3\nnew"s,
+        "3 \nnew"s,
+        "03\nnew"s,
+        "3\r\nnew"s,
+        "\nnew"s,
+        "11\nnew ho"s,        // the sender died part way: fewer bytes than announced
+        "3\nnew hosts\r\n"s,  // more bytes than announced
+        "67108865\n"s,        // more than 64 MiB announced
+        "99999999999999999999999\n"s,
+    };
+    for (const auto& input : refused) {
+        SCOPED_TRACE(::testing::PrintToString(input));
+        expectOneLineOfRefusal(run(input));
+        expectUntouched();
+    }
 }
 
-TEST_F(HostsWriter, ClosedInputWritesNothingButEmptyInputEmptiesTheFile) {
-    expectOneLineOfRefusal(run(std::nullopt));
-    expectUntouched();
+TEST_F(HostsWriter, TakesUpTo64MiBAndEmptyAsWell) {
+    const std::size_t limit = 64u << 20;
+    EXPECT_EQ(run(announced(Bytes(limit, 'y'))).exitCode, 0);
+    EXPECT_EQ(fs::file_size(scratch), limit);
     // An empty rule list saves an empty hosts file.
-    EXPECT_EQ(run(""s).exitCode, 0);
+    EXPECT_EQ(run("0\n"s).exitCode, 0);
     EXPECT_EQ(readWholeFile(scratch.string()), "");
     EXPECT_TRUE(fs::exists(scratch));
 }
@@ -129,7 +151,7 @@ TEST_F(HostsWriter, ReplacesTheFileByRenameKeepingItsPermissions) {
     ASSERT_EQ(::stat(scratch.c_str(), &before), 0);
     // A reader that opened the old file still reads it whole: the new file took its place.
     const int reader = ::open(scratch.c_str(), O_RDONLY);
-    ASSERT_EQ(run("new hosts\r\n"s).exitCode, 0);
+    ASSERT_EQ(run(announced("new hosts\r\n")).exitCode, 0);
     char seen[64] = {};
     EXPECT_EQ(::pread(reader, seen, sizeof seen, 0), 11);
     EXPECT_STREQ(seen, "old hosts\r\n");
