@@ -3,8 +3,11 @@
 # runs), the project's polkit action naming a hosts writer that writes a scratch file, and a
 # rule that lets user nobody run it without a password. The window, run as nobody, saves into
 # the root-owned scratch file; with the rule removed, the same save fails truthfully.
-# Everything added under /etc and /usr/share is removed again, and only the daemons started
-# here are stopped. Exit code 77: skipped, with the reason on standard output.
+# User nobody may not reach into the build tree (a checkout in a private folder), so the window
+# and the writer run from copies in a folder under /run that only root may write, and HOSTS, the
+# file the writer was built to write, must be in it too. Everything added under /etc, /usr/share
+# and /run is removed again, and only the daemons started here are stopped. Exit code 77:
+# skipped, with the reason on standard output.
 #   real_save_test.sh DRIVER WRITER POLICY_TEMPLATE HOSTS [PICTURE]
 # With PICTURE, the granted save runs on a virtual X display (xvfb-run) and the screen with its
 # confirmation box is photographed into PICTURE.
@@ -13,9 +16,12 @@ driver="$1" writer="$2" template="$3" hosts="$4" picture="${5:-}"
 action=/usr/share/polkit-1/actions/io.tesmolen.write-hosts.policy
 rule=/etc/polkit-1/rules.d/49-tesmolen-real-save-test.rules
 action_id=io.tesmolen.write-hosts
+scratch=/run/tesmolen-real-save
+folder="$scratch/etc"
 
 skip() { echo "skipped: $*"; exit 77; }
 fail() { echo "FAILED: $*"; exit 1; }
+[ "$hosts" = "$folder/hosts" ] || fail "the writer must be built to write $folder/hosts"
 [ "$(id -u)" -eq 0 ] || skip "setting up polkit needs root"
 [ -u /usr/bin/pkexec ] || skip "no setuid /usr/bin/pkexec"
 [ -x /usr/lib/polkit-1/polkitd ] || skip "no /usr/lib/polkit-1/polkitd"
@@ -32,6 +38,7 @@ flock -w 150 9 || skip "another real-save test has held the lock for 150 seconds
 started_bus="" started_polkitd=""
 cleanup() {
     rm -f "$action" "$rule"
+    rm -rf "$scratch"
     [ -n "$started_polkitd" ] && kill "$started_polkitd" 2>/dev/null && wait "$started_polkitd" 2>/dev/null
     if [ -n "$started_bus" ]; then
         kill "$started_bus" 2>/dev/null
@@ -77,6 +84,15 @@ if ! polkit_answers; then
     wait_for polkit_answers || fail "polkitd does not answer"
 fi
 
+# Three rules in the form a save writes them; the window deletes the second before saving.
+end=$'#\xb4\xfa\xc2\xeb\xbd\xe1\xca\xf8\r\n'
+rm -rf "$scratch" && install -d -m 0755 "$scratch" "$scratch/bin" "$folder" || fail "cannot make $scratch"
+install -m 0755 "$driver" "$writer" "$scratch/bin/" || fail "cannot copy the window and the writer"
+driver="$scratch/bin/$(basename "$driver")" writer="$scratch/bin/$(basename "$writer")"
+printf '%s' "#A"$'\r\n'"$end#B"$'\r\n'"$end#C"$'\r\n'"$end" >"$hosts"
+chmod 0644 "$hosts"
+printf '%s' "#A"$'\r\n'"$end#C"$'\r\n'"$end" >"$scratch/expected"
+
 sed "s|@TESMOLEN_HOSTS_WRITER_INSTALLED@|$writer|" "$template" >"$action"
 cat >"$rule" <<RULE
 polkit.addRule(function(action, subject) {
@@ -84,14 +100,6 @@ polkit.addRule(function(action, subject) {
 });
 RULE
 wait_for granted_to_nobody || fail "polkit does not take up the rule"
-
-# Three rules in the form a save writes them; the window deletes the second before saving.
-end=$'#\xb4\xfa\xc2\xeb\xbd\xe1\xca\xf8\r\n'
-folder="$(dirname "$hosts")"
-rm -rf "$folder" && mkdir -p "$folder" && chmod 0755 "$folder"
-printf '%s' "#A"$'\r\n'"$end#B"$'\r\n'"$end#C"$'\r\n'"$end" >"$hosts"
-chmod 0644 "$hosts"
-printf '%s' "#A"$'\r\n'"$end#C"$'\r\n'"$end" >"$folder.expected"
 
 save_as_nobody() {
     local display=(env QT_QPA_PLATFORM=offscreen)
@@ -112,17 +120,16 @@ fi
 took=$((($(date +%s%N) - started) / 1000000))
 echo "granted: $shown (${took} ms)"
 grep -q "box: 保存成功" <<<"$shown" || fail "no confirmation: $shown"
-cmp -s "$hosts" "$folder.expected" || fail "the hosts file holds: $(cat -A "$hosts")"
+cmp -s "$hosts" "$scratch/expected" || fail "the hosts file holds: $(cat -A "$hosts")"
 [ "$(stat -c %u:%a "$hosts")" = "0:644" ] || fail "the hosts file is $(stat -c %U:%a "$hosts")"
 [ "$(ls -A "$folder")" = hosts ] || fail "left beside the hosts file: $(ls -A "$folder")"
 
 rm -f "$rule"
 wait_for not_granted_to_nobody || fail "polkit still grants the action"
-cp "$hosts" "$folder.before"
+cp "$hosts" "$scratch/before"
 shown="$(save_as_nobody)" || fail "the window did not run: $shown"
 echo "refused: $shown"
 grep -q "box: 数据保存失败" <<<"$shown" || fail "no failure report: $shown"
 grep -q "保存成功" <<<"$shown" && fail "a refused save was confirmed"
-cmp -s "$hosts" "$folder.before" || fail "the refused save changed the hosts file"
-rm -f "$folder.before" "$folder.expected"
+cmp -s "$hosts" "$scratch/before" || fail "the refused save changed the hosts file"
 echo "passed"
