@@ -86,7 +86,8 @@ fi
 
 # Three rules in the form a save writes them; the window deletes the second before saving.
 end=$'#\xb4\xfa\xc2\xeb\xbd\xe1\xca\xf8\r\n'
-rm -rf "$scratch" && install -d -m 0755 "$scratch" "$scratch/bin" "$folder" || fail "cannot make $scratch"
+rm -rf "$scratch"
+install -d -m 0755 "$scratch" "$scratch/bin" "$folder" || fail "cannot make $scratch"
 install -m 0755 "$driver" "$writer" "$scratch/bin/" || fail "cannot copy the window and the writer"
 driver="$scratch/bin/$(basename "$driver")" writer="$scratch/bin/$(basename "$writer")"
 printf '%s' "#A"$'\r\n'"$end#B"$'\r\n'"$end#C"$'\r\n'"$end" >"$hosts"
