@@ -4,7 +4,7 @@ if(TESMOLEN_BENCH AND TARGET tesmolen_qt)
     target_include_directories(tesmolen-memory PRIVATE bench)
     target_link_libraries(tesmolen-memory PRIVATE tesmolen_qt)
     add_executable(tesmolen-bench-qt bench/qt_list_bench.cpp bench/blocklist.cpp bench/ratios.cpp
-        tests/support/fake_ui.cpp)
+        tests/support/fake_ui.cpp tests/support/fake_seams.cpp)
     target_include_directories(tesmolen-bench-qt PRIVATE bench tests)
     target_link_libraries(tesmolen-bench-qt PRIVATE tesmolen_qt benchmark::benchmark)
 endif()

@@ -1,24 +1,28 @@
 #include "rules/hosts_text.hpp"
 
 #include <algorithm>
-#include <vector>
 
 #include "rules/rule_texts.hpp"
 
 namespace tesmolen {
 
-Text hostsTextOf(const ReportList& list) {
-    const int rows = list.rowCount();
-    std::vector<Text> bodies;
-    bodies.reserve(static_cast<std::size_t>(rows));
-    std::size_t size = 0;
-    for (int row = 0; row < rows; ++row) {
-        bodies.push_back(list.cell(row, 1));
-        size += bodies.back().size() + blockOpening.size() + blockClosing().size();
-    }
-    Text hosts;
+namespace {
+
+// The bodies go from the list's own bytes straight into a text of the final size: each byte is
+// copied once.
+void appendRuleBlocks(Text& hosts, const ReportList& list) {
+    const std::size_t framing = blockOpening.size() + blockClosing().size();
+    std::size_t size = hosts.size();
+    list.visitColumn(1, [&size, framing](std::string_view body) { size += body.size() + framing; });
     hosts.reserve(size);
-    for (const Text& body : bodies) appendRuleBlock(hosts, body);
+    list.visitColumn(1, [&hosts](std::string_view body) { appendRuleBlock(hosts, body); });
+}
+
+}  // namespace
+
+Text hostsTextOf(const ReportList& list) {
+    Text hosts;
+    appendRuleBlocks(hosts, list);
     return hosts;
 }
 
@@ -47,7 +51,9 @@ Text systemEntriesOf(std::string_view hostsText) {
 }
 
 Text savedHostsText(std::string_view hostsOnDisk, const ReportList& list) {
-    return systemEntriesOf(hostsOnDisk) + hostsTextOf(list);
+    Text hosts = systemEntriesOf(hostsOnDisk);
+    appendRuleBlocks(hosts, list);
+    return hosts;
 }
 
 }  // namespace tesmolen

@@ -21,7 +21,7 @@ const Text& blockClosing() {
     return text;
 }
 
-void appendRuleBlock(Text& hostsText, const Text& body) {
+void appendRuleBlock(Text& hostsText, std::string_view body) {
     hostsText += blockOpening;
     hostsText += body;
     hostsText += blockClosing();

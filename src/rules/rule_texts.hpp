@@ -20,7 +20,7 @@ const Text& blockClosing();    // #代码结束\r\n
 
 // An opening #, the body, #代码结束 and CR LF.
 Text composeRuleBlock(const Text& body);
-void appendRuleBlock(Text& hostsText, const Text& body);
+void appendRuleBlock(Text& hostsText, std::string_view body);
 
 // True when the text is a rules text that yields at least one row: a "#" pair, no control byte
 // but CR, LF and TAB, and nothing but GBK. A rule file decoded under another key, or a file of

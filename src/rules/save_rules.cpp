@@ -25,7 +25,7 @@ void saveRules(Program& program) {
     // none to keep.
     const Text onDisk = toText(readWholeFile(program.state.hostsPath));
     const Text hostsText = savedHostsText(onDisk, program.ui.list(unit::ruleList));
-    if (!writeWholeFile(program.state.hostsPath, toBytes(hostsText))) {
+    if (!writeWholeFile(program.state.hostsPath, hostsText)) {
         report(program, saveFailedMessage());
         return;
     }
