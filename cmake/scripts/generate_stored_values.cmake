@@ -1,11 +1,12 @@
 # Writes the definition of defaultStoredValues(): each value coded by the rule-file tool under its
 # own key with a fixed salt. Run by cmake/stored_values.cmake with TOOL, OUTPUT, WEB_HOST,
-# RULE_HOST and HOSTS_PATH set.
+# RULE_HOST and HOSTS_PATH set, and EMULATOR when the tool is a program of another system.
 
 # The tool turns the value, UTF-8 here, into GBK as the program's texts are; a value without a
 # GBK form stops the build.
 function(code value key salt result)
-    execute_process(COMMAND ${TOOL} encode --key ${key} --salt ${salt} --text "${value}"
+    execute_process(
+        COMMAND ${EMULATOR} ${TOOL} encode --key ${key} --salt ${salt} --text "${value}"
         OUTPUT_VARIABLE cipher RESULT_VARIABLE failed)
     if(failed OR NOT cipher MATCHES "^[A-Z]+$")
         message(FATAL_ERROR "tesmolen-rulefile could not code \"${value}\"")

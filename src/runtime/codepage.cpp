@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "runtime/wide_text.hpp"
 #else
 #include <iconv.h>
 #endif
@@ -14,21 +16,33 @@ namespace tesmolen {
 #ifdef _WIN32
 
 namespace {
+// Between GBK and UTF-8 through UTF-16; the GBK side goes through wide_text, which makes code
+// page 936 agree with the Linux build's GBK.
 std::string convert(std::string_view in, UINT from, UINT to) {
     if (in.empty()) return {};
-    int wide = MultiByteToWideChar(from, 0, in.data(), static_cast<int>(in.size()), nullptr, 0);
-    std::wstring w(static_cast<size_t>(wide), L'\0');
-    MultiByteToWideChar(from, 0, in.data(), static_cast<int>(in.size()), w.data(), wide);
-    int n = WideCharToMultiByte(to, 0, w.data(), wide, nullptr, 0, "?", nullptr);
+    std::wstring w;
+    if (from == 936) {
+        w = gbkToWide(in);
+    } else {
+        int wide = MultiByteToWideChar(from, 0, in.data(), static_cast<int>(in.size()), nullptr, 0);
+        w.resize(static_cast<size_t>(wide));
+        MultiByteToWideChar(from, 0, in.data(), static_cast<int>(in.size()), w.data(), wide);
+    }
+    if (to == 936) return wideToGbk(w);
+    const int wide = static_cast<int>(w.size());
+    int n = WideCharToMultiByte(to, 0, w.data(), wide, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(to, 0, w.data(), wide, out.data(), n, to == CP_UTF8 ? nullptr : "?",
-                        nullptr);
+    WideCharToMultiByte(to, 0, w.data(), wide, out.data(), n, nullptr, nullptr);
     return out;
 }
 }  // namespace
 
-std::string gbkToUtf8(std::string_view gbk) { return convert(gbk, 936, CP_UTF8); }
-Text utf8ToGbk(std::string_view utf8) { return convert(utf8, CP_UTF8, 936); }
+std::string gbkToUtf8(std::string_view gbk) {
+    return convert(gbk, 936, CP_UTF8);
+}
+Text utf8ToGbk(std::string_view utf8) {
+    return convert(utf8, CP_UTF8, 936);
+}
 
 std::optional<Text> utf8ToGbkExactly(std::string_view utf8) {
     if (utf8.empty()) return Text();

@@ -46,6 +46,11 @@ TEST(CodePage, NeverFails) {
               "a\xEF\xBF\xBD"
               "b");
     EXPECT_EQ(gbkToUtf8("a\xB4"), "a\xEF\xBF\xBD");
+    // Both builds read GBK alike: 0x80 is the euro sign, a user-defined pair is no character.
+    EXPECT_EQ(gbkToUtf8("\x80"), "\xE2\x82\xAC");
+    EXPECT_EQ(gbk(u8"€"), "\x80");
+    EXPECT_EQ(gbkToUtf8("\xA1\x40\xAA\xA1"), "\xEF\xBF\xBD@\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(utf8ToGbk("\xEE\x80\x80"), "?");  // U+E000, private use
     // Characters GBK lacks encode as "?", one per character.
     EXPECT_EQ(gbk(u8"a😀b"), "a?b");
     EXPECT_EQ(utf8ToGbk("a\xFF"
@@ -77,12 +82,13 @@ TEST(Files, MissingFileReadsAsEmpty) {
     temp.write("bytes", "a\0b\r\n"s);
     EXPECT_EQ(readWholeFile(temp.path("bytes")), "a\0b\r\n"s);
     EXPECT_TRUE(fileExists(temp.path("bytes")));
-    EXPECT_FALSE(fileExists(temp.folder().string()));
+    EXPECT_FALSE(fileExists(pathText(temp.folder())));
 }
 
 TEST(Files, FoldersEndInASeparator) {
-    EXPECT_EQ(currentDirectory().back(), '/');
-    EXPECT_EQ(programFolder().back(), '/');
+    const auto separator = static_cast<char>(std::filesystem::path::preferred_separator);
+    EXPECT_EQ(currentDirectory().back(), separator);
+    EXPECT_EQ(programFolder().back(), separator);
 }
 
 TEST(Random, StaysInRangeAndReachesBothEnds) {

@@ -162,6 +162,10 @@ std::optional<Text> storedHostsPath(const std::string& hostsPath) {
 }
 
 TEST(RuleFileTool, BuildStoresAHostsPathInGbk) {
+#ifdef _WIN32
+    GTEST_SKIP() << "runs the build's script with the build's own CMake, a program of the build "
+                    "machine";
+#endif
     const auto stored = storedHostsPath("/srv/\xE4\xB8\xBB\xE6\x9C\xBA/hosts");  // 主机
     ASSERT_TRUE(stored);
     EXPECT_EQ(decodeText(*stored, "etc"), gbk(u8"/srv/主机/hosts"));
