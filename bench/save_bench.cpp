@@ -1,6 +1,7 @@
-// Saving the rule list as the save command does (the file on disk read for its system entries,
-// the hosts text built from the rows, the atomic whole-file write) against one write call and one
-// flush of the same bytes.
+// Saving the rule list as the save command does (the file on disk read for the entries it keeps,
+// the hosts text built from the rows, the atomic whole-file write) against the least any save
+// that keeps the file's own entries must do: one read of the file, one write call and one flush
+// of the same bytes.
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -54,10 +55,14 @@ void saveOurs(benchmark::State& state) {
 void saveBaseline(benchmark::State& state) {
     SaveFixture& f = fixture();
     const std::string path = (f.folder / "plain").string();
+    std::string onDisk(f.hostsText.size(), '\0');
     for (auto _ : state) {
-        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        bool ok = ::write(fd, f.hostsText.data(), f.hostsText.size()) ==
-                  static_cast<ssize_t>(f.hostsText.size());
+        int fd = ::open(path.c_str(), O_RDWR | O_CREAT, 0644);
+        const ssize_t got = ::read(fd, onDisk.data(), onDisk.size());
+        benchmark::DoNotOptimize(got);
+        bool ok = ::ftruncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0;
+        ok = ok && ::write(fd, f.hostsText.data(), f.hostsText.size()) ==
+                       static_cast<ssize_t>(f.hostsText.size());
         ok = ::fsync(fd) == 0 && ok;
         ::close(fd);
         if (!ok) state.SkipWithError("write failed");
@@ -71,12 +76,12 @@ void registerSaveBenchmarks(std::vector<Comparison>& comparisons) {
     benchmark::RegisterBenchmark("save/ours/rule-blocks-10MB", saveOurs)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
-    benchmark::RegisterBenchmark("save/write-and-flush/rule-blocks-10MB", saveBaseline)
+    benchmark::RegisterBenchmark("save/read-write-and-flush/rule-blocks-10MB", saveBaseline)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
-    comparisons.push_back({"save rule-blocks-10MB vs one write + flush",
-                           "save/ours/rule-blocks-10MB", "save/write-and-flush/rule-blocks-10MB",
-                           2.0});
+    comparisons.push_back({"save rule-blocks-10MB vs read + write + flush",
+                           "save/ours/rule-blocks-10MB",
+                           "save/read-write-and-flush/rule-blocks-10MB", 2.0});
 }
 
 }  // namespace tesmolen::bench

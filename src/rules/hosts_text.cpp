@@ -1,7 +1,5 @@
 #include "rules/hosts_text.hpp"
 
-#include <algorithm>
-
 #include "rules/rule_texts.hpp"
 
 namespace tesmolen {
@@ -28,26 +26,35 @@ Text hostsTextOf(const ReportList& list) {
 
 Text systemEntriesOf(std::string_view hostsText) {
     // Reading pairs the 1st "#" with the 2nd, the 3rd with the 4th, and so on; a last "#" without
-    // a partner opens nothing. A line starts inside a pair when an odd number of "#" stands before
-    // it and a further "#" follows. The text before a line's first "#" holds none, so it lies
-    // either wholly inside one pair or wholly outside them all.
-    const auto total = static_cast<std::size_t>(std::ranges::count(hostsText, '#'));
-    std::size_t before = 0;
+    // a partner opens nothing. So the text outside every pair is what stands before the 1st "#",
+    // between the 2nd and the 3rd, ..., and after the last pair. Only a line that starts there
+    // can hold an entry: the text before its first "#" holds none, so it lies wholly inside one
+    // pair or wholly outside them all. The pairs themselves are skipped, not walked line by line.
+    constexpr std::size_t none = std::string_view::npos;
     Text entries;
-    while (!hostsText.empty()) {
-        const std::size_t end = std::min(hostsText.find('\n'), hostsText.size());
-        const std::string_view line = hostsText.substr(0, end);
-        const bool insidePair = before % 2 == 1 && before < total;
-        std::string_view entry = line.substr(0, line.find('#'));
-        entry = entry.substr(0, entry.find_last_not_of(" \t\r") + 1);
-        if (!insidePair && !entry.empty()) {
-            entries += entry;
-            entries += lineEnd;
+    std::size_t lineStart = 0;  // the first line that starts in the region, or none
+    std::size_t regionStart = 0;
+    while (true) {
+        const std::size_t opening = hostsText.find('#', regionStart);
+        const std::size_t closing = opening == none ? none : hostsText.find('#', opening + 1);
+        const std::size_t regionEnd = closing == none ? hostsText.size() : opening;
+        while (lineStart < regionEnd) {
+            const std::size_t newline = hostsText.find('\n', lineStart);
+            std::string_view entry = hostsText.substr(lineStart, newline - lineStart);
+            entry = entry.substr(0, entry.find('#'));
+            entry = entry.substr(0, entry.find_last_not_of(" \t\r") + 1);
+            if (!entry.empty()) {
+                entries += entry;
+                entries += lineEnd;
+            }
+            lineStart = newline == none ? none : newline + 1;
         }
-        before += static_cast<std::size_t>(std::ranges::count(line, '#'));
-        hostsText.remove_prefix(std::min(end + 1, hostsText.size()));
+        if (closing == none) return entries;
+        regionStart = closing + 1;
+        // A line that began inside the pair is not an entry; the next one may be.
+        const std::size_t next = hostsText.find('\n', regionStart);
+        lineStart = next == none ? none : next + 1;
     }
-    return entries;
 }
 
 Text savedHostsText(std::string_view hostsOnDisk, const ReportList& list) {

@@ -49,14 +49,19 @@ std::optional<Bytes> readWholeFileIfReadable(const Text& path) {
     if (fs::is_directory(native, ec)) return std::nullopt;
     std::ifstream in(native, std::ios::binary);
     if (!in) return std::nullopt;
-    Bytes bytes;
+    // Read straight into the result, sized as the file is; a file that grows meanwhile is read
+    // on in further pieces.
     const auto size = fs::file_size(native, ec);
-    if (!ec) bytes.reserve(static_cast<std::size_t>(size));
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    Bytes bytes(ec ? 0 : static_cast<std::size_t>(size), '\0');
+    std::size_t got = 0;
+    while (true) {
+        if (got == bytes.size()) bytes.resize(got + (std::size_t{1} << 16));
+        in.read(bytes.data() + got, static_cast<std::streamsize>(bytes.size() - got));
+        got += static_cast<std::size_t>(in.gcount());
+        if (!in) break;
     }
     if (in.bad()) return std::nullopt;
+    bytes.resize(got);
     return bytes;
 }
 
