@@ -31,6 +31,7 @@ file(CONFIGURE OUTPUT ${tesmolen_stored_settings} CONTENT
 add_custom_command(
     OUTPUT ${tesmolen_stored_values_cpp}
     COMMAND ${CMAKE_COMMAND}
+        -DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}
         -DTOOL=$<TARGET_FILE:tesmolen-rulefile>
         -DOUTPUT=${tesmolen_stored_values_cpp}
         -DWEB_HOST=${TESMOLEN_MAKER_WEB_HOST}
