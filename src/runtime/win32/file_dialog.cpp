@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "runtime/win32/win32_text.hpp"
+#include "runtime/codepage.hpp"
 
 namespace tesmolen {
 
 std::wstring win32Filter(const Text& filter) {
-    std::wstring parts = toWide(filter);
+    std::wstring parts = gbkToWide(filter);
     if (parts.empty()) return {};
     for (wchar_t& c : parts) {
         if (c == L'|') c = L'\0';
@@ -26,9 +26,9 @@ std::wstring win32Filter(const Text& filter) {
 std::optional<Text> runFileDialog(HWND owner, const FileDialogSettings& settings) {
     const bool save = settings.kind == FileDialogKind::save;
     const std::wstring filter = win32Filter(settings.filter);
-    const std::wstring title = toWide(settings.title);
-    const std::wstring folder = toWide(settings.initialFolder);
-    const std::wstring extension = toWide(settings.defaultExtension);
+    const std::wstring title = gbkToWide(settings.title);
+    const std::wstring folder = gbkToWide(settings.initialFolder);
+    const std::wstring extension = gbkToWide(settings.defaultExtension);
     std::vector<wchar_t> file(32768, L'\0');
 
     OPENFILENAMEW dialog{};
@@ -45,7 +45,7 @@ std::optional<Text> runFileDialog(HWND owner, const FileDialogSettings& settings
                    (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     const BOOL confirmed = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!confirmed) return std::nullopt;
-    return fromWide(file.data());
+    return wideToGbk(file.data());
 }
 
 }  // namespace tesmolen

@@ -22,7 +22,6 @@ struct MenuFree {
 
 using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectFree>;
 using OwnedBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectFree>;
-using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectFree>;
 using OwnedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuFree>;
 
 }  // namespace tesmolen

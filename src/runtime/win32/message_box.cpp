@@ -1,6 +1,6 @@
 #include "runtime/win32/message_box.hpp"
 
-#include "runtime/win32/win32_text.hpp"
+#include "runtime/codepage.hpp"
 
 namespace tesmolen {
 
@@ -77,8 +77,8 @@ int firstButtonOfStyle(std::uint32_t style) {
 }
 
 int showMessageBox(const MessageBoxRequest& request, std::optional<int> press) {
-    const std::wstring text = toWide(request.text);
-    const std::wstring title = toWide(request.title);
+    const std::wstring text = gbkToWide(request.text);
+    const std::wstring title = gbkToWide(request.title);
     std::optional<PressHook> hook;
     if (press) {
         hook.emplace(styleHasButton(request.style, *press) ? *press

@@ -36,14 +36,14 @@ PictureButton::~PictureButton() {
     if (IsWindow(window_)) SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
 }
 
-void PictureButton::setPicture(int slot, OwnedBitmap picture) {
+void PictureButton::setPicture(int slot, Picture picture) {
     if (slot < 1 || slot > 4) return;
     pictures_[static_cast<std::size_t>(slot - 1)] = std::move(picture);
     InvalidateRect(window_, nullptr, TRUE);
 }
 
 bool PictureButton::hasPicture(int slot) const {
-    return slot >= 1 && slot <= 4 && pictures_[static_cast<std::size_t>(slot - 1)] != nullptr;
+    return slot >= 1 && slot <= 4 && static_cast<bool>(pictures_[static_cast<std::size_t>(slot - 1)]);
 }
 
 int PictureButton::shownSlot() const {
@@ -132,14 +132,12 @@ void PictureButton::paint() {
                          reinterpret_cast<LPARAM>(window_)));
         FillRect(dc, &area, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
     } else {
-        HBITMAP picture = pictures_[static_cast<std::size_t>(slot - 1)].get();
-        BITMAP size{};
-        GetObjectW(picture, sizeof size, &size);
+        const Picture& picture = pictures_[static_cast<std::size_t>(slot - 1)];
         HDC source = CreateCompatibleDC(dc);
-        HGDIOBJ previous = SelectObject(source, picture);
+        HGDIOBJ previous = SelectObject(source, picture.bitmap.get());
         SetStretchBltMode(dc, HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);
-        StretchBlt(dc, 0, 0, area.right, area.bottom, source, 0, 0, size.bmWidth, size.bmHeight,
+        StretchBlt(dc, 0, 0, area.right, area.bottom, source, 0, 0, picture.width, picture.height,
                    SRCCOPY);
         SelectObject(source, previous);
         DeleteDC(source);

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "runtime/win32/gdi_owners.hpp"
+#include "runtime/win32/win32_pictures.hpp"
 
 namespace tesmolen {
 
@@ -19,8 +19,8 @@ public:
     PictureButton& operator=(const PictureButton&) = delete;
 
     HWND window() const { return window_; }
-    // Slots count from 1; a null bitmap empties the slot.
-    void setPicture(int slot, OwnedBitmap picture);
+    // Slots count from 1; an empty picture empties the slot.
+    void setPicture(int slot, Picture picture);
     bool hasPicture(int slot) const;
     // The slot whose picture the button draws in its present state, 0 when none.
     int shownSlot() const;
@@ -31,7 +31,7 @@ private:
     void paint();
 
     HWND window_ = nullptr;
-    std::array<OwnedBitmap, 4> pictures_;
+    std::array<Picture, 4> pictures_;
     bool hover_ = false;
     bool pressed_ = false;
 };

@@ -9,7 +9,7 @@
 #include "runtime/win32/file_dialog.hpp"
 #include "runtime/win32/picture_button.hpp"
 #include "runtime/win32/win32_pictures.hpp"
-#include "runtime/win32/win32_text.hpp"
+#include "runtime/codepage.hpp"
 
 namespace tesmolen {
 
@@ -149,13 +149,13 @@ Text Win32Unit::text() const {
     if (place_.text == TextPlace::none || place_.window == nullptr) return kept_;
     const std::wstring now = shown();
     if (keptShown_ && now == *keptShown_) return kept_;
-    return fromWide(now);
+    return wideToGbk(now);
 }
 
 void Win32Unit::setText(const Text& text) {
     kept_ = text;
     if (place_.text == TextPlace::none || place_.window == nullptr) return;
-    const std::wstring display = multiLine() ? withCrLf(toWide(text)) : toWide(text);
+    const std::wstring display = multiLine() ? withCrLf(gbkToWide(text)) : gbkToWide(text);
     show(display);
     // A control that shows the text otherwise (the IP box normalises its address) has its own
     // idea of its text.
@@ -237,7 +237,7 @@ void Win32ReportList::describeItem(NMLVDISPINFOW& info) const {
 
 std::wstring Win32ReportList::oneLine(const Text& text) {
     constexpr wchar_t mark = L'\u23CE';
-    std::wstring shown = toWide(text);
+    std::wstring shown = gbkToWide(text);
     std::wstring out;
     out.reserve(shown.size());
     for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -247,11 +247,11 @@ std::wstring Win32ReportList::oneLine(const Text& text) {
     return out;
 }
 
-Win32GraphicButton::Win32GraphicButton(PictureButton& button)
-    : Win32Unit({.window = button.window()}), button_(button) {}
+Win32GraphicButton::Win32GraphicButton(PictureButton& button, COLORREF background)
+    : Win32Unit({.window = button.window()}), button_(button), background_(background) {}
 
 void Win32GraphicButton::setPicture(int slot, const Bytes& image) {
-    button_.setPicture(slot, OwnedBitmap(pictureFromBytes(image)));
+    button_.setPicture(slot, decodePicture(image, background_));
 }
 
 bool Win32GraphicButton::hasPicture(int slot) const { return button_.hasPicture(slot); }

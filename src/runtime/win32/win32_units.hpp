@@ -3,6 +3,7 @@
 // bytes it was given and hands them back for as long as the user has not changed what it shows.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <optional>
 #include <string>
@@ -97,13 +98,15 @@ private:
 
 class Win32GraphicButton : public GraphicButton, public Win32Unit {
 public:
-    explicit Win32GraphicButton(PictureButton& button);
+    // Transparent parts of a picture show the background.
+    Win32GraphicButton(PictureButton& button, COLORREF background);
 
     void setPicture(int slot, const Bytes& image) override;
     bool hasPicture(int slot) const override;
 
 private:
     PictureButton& button_;
+    COLORREF background_;
 };
 
 class Win32Timer : public Timer, public Win32Unit {

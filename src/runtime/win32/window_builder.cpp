@@ -5,7 +5,6 @@
 
 #include "runtime/codepage.hpp"
 #include "runtime/win32/win32_pictures.hpp"
-#include "runtime/win32/win32_text.hpp"
 #include "runtime/win32/win32_ui.hpp"
 #include "ui/build_order.hpp"
 
@@ -93,11 +92,16 @@ void registerClasses(WNDPROC mainWindowProcedure) {
     (void)registered;
 }
 
-// The bytes of a picture compiled into the executable, named by its path in the layout
-// (":/pictures/..." is the RCDATA resource "pictures/...").
+// The bytes of a picture compiled into the executable: ":/pictures/a-b.gif" is the RCDATA
+// resource PICTURES_A_B_GIF.
 Bytes pictureResource(std::string_view path) {
     if (path.starts_with(":/")) path.remove_prefix(2);
-    const std::wstring name = toWide(path);
+    std::wstring name;
+    for (char c : path) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        const bool kept = (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        name += kept ? static_cast<wchar_t>(c) : L'_';
+    }
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC found = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
     if (found == nullptr) return {};
@@ -144,7 +148,7 @@ void WindowBuilder::buildWindow() {
     ui_.fonts_.emplace_back(CreateFontIndirectW(&look));
     defaultFont_ = ui_.fonts_.back().get();
 
-    const std::wstring title = toWide(gbk(spec.title));
+    const std::wstring title = gbkToWide(gbk(spec.title));
     CreateWindowExW(WS_EX_CONTROLPARENT, mainWindowClass, title.c_str(),
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                     spec.left, spec.top, spec.outerWidth, spec.outerHeight, nullptr, nullptr,
@@ -240,7 +244,7 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
         case UnitKind::graphicButton:
             control = buildPictureButton(spec, parent);
             ui_.clickables_[GetDlgCtrlID(control)] = spec.name;
-            unit = std::make_unique<Win32GraphicButton>(*ui_.pictureButtons_.back());
+            unit = std::make_unique<Win32GraphicButton>(*ui_.pictureButtons_.back(), parent.colour);
             break;
         case UnitKind::timer: {
             const UINT_PTR id = static_cast<UINT_PTR>(nextId_++);
@@ -275,11 +279,11 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
         }
         ui_.looks_[control] = look;
     }
-    addUnit(spec, std::move(unit), parent);
+    addUnit(spec, std::move(unit));
 }
 
 HWND WindowBuilder::buildTabPage(const UnitSpec& spec, const Container& tabControl) {
-    const std::wstring title = toWide(gbk(spec.content));
+    const std::wstring title = gbkToWide(gbk(spec.content));
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<wchar_t*>(title.c_str());
@@ -309,7 +313,7 @@ HWND WindowBuilder::buildReportList(const UnitSpec& spec, const Container& paren
     }
     int index = 0;
     for (const ColumnSpec& column : layout_.ruleListColumns) {
-        const std::wstring header = toWide(gbk(column.header));
+        const std::wstring header = gbkToWide(gbk(column.header));
         LVCOLUMNW entry{};
         entry.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         entry.fmt = LVCFMT_LEFT;
@@ -330,7 +334,7 @@ HWND WindowBuilder::buildPictureButton(const UnitSpec& spec, const Container& pa
     for (std::size_t slot = 0; slot < spec.pictures.size(); ++slot) {
         if (spec.pictures[slot].empty()) continue;
         button->setPicture(static_cast<int>(slot) + 1,
-                           OwnedBitmap(pictureFromBytes(pictureResource(spec.pictures[slot]))));
+                           decodePicture(pictureResource(spec.pictures[slot]), parent.colour));
     }
     return button->window();
 }
@@ -345,9 +349,7 @@ void WindowBuilder::addContainer(const UnitSpec& spec, HWND window, const Contai
     containers_[std::u8string(spec.name)] = container;
 }
 
-void WindowBuilder::addUnit(const UnitSpec& spec, std::unique_ptr<Win32Unit> unit,
-                            const Container& parent) {
-    (void)parent;
+void WindowBuilder::addUnit(const UnitSpec& spec, std::unique_ptr<Win32Unit> unit) {
     unit->setText(gbk(spec.content));
     if (spec.kind != UnitKind::tabPage) unit->setVisible(spec.visible);
     unit->setEnabled(spec.enabled);
@@ -359,7 +361,7 @@ HFONT WindowBuilder::font(const UnitSpec& spec) {
     LOGFONTW look{};
     GetObjectW(defaultFont_, sizeof look, &look);
     if (!spec.font->face.empty()) {
-        const std::wstring face = toWide(spec.font->face);
+        const std::wstring face = gbkToWide(gbk(spec.font->face));
         lstrcpynW(look.lfFaceName, face.c_str(), LF_FACESIZE);
     }
     look.lfHeight = -spec.font->pixelHeight;
@@ -374,7 +376,7 @@ void WindowBuilder::buildMenus() {
     for (const MenuSpec& spec : layout_.menus) {
         OwnedMenu menu(CreatePopupMenu());
         for (UnitName item : spec.items) {
-            const std::wstring caption = toWide(gbk(item));
+            const std::wstring caption = gbkToWide(gbk(item));
             AppendMenuW(menu.get(), MF_STRING, static_cast<UINT_PTR>(id), caption.c_str());
             ui_.menuItems_[id++] = item;
         }

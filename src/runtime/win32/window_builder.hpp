@@ -39,7 +39,7 @@ private:
     HWND buildPictureButton(const UnitSpec& spec, const Container& parent);
     void addContainer(const UnitSpec& spec, HWND window, const Container& parent,
                       POINT origin = {});
-    void addUnit(const UnitSpec& spec, std::unique_ptr<Win32Unit> unit, const Container& parent);
+    void addUnit(const UnitSpec& spec, std::unique_ptr<Win32Unit> unit);
     HFONT font(const UnitSpec& spec);
     void buildMenus();
     void stackUnits();

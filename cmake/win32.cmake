@@ -1,0 +1,22 @@
+# The window on Win32 common controls, the network on WinHTTP and Winsock, and the program
+# tesmolen.exe itself (Windows builds).
+
+if(NOT WIN32 OR NOT TESMOLEN_GUI)
+    return()
+endif()
+
+file(GLOB TESMOLEN_WIN32_SOURCES CONFIGURE_DEPENDS src/runtime/win32/*.cpp)
+add_library(tesmolen_win32 STATIC ${TESMOLEN_WIN32_SOURCES})
+target_compile_definitions(tesmolen_win32 PUBLIC UNICODE _UNICODE NOMINMAX)
+target_link_libraries(tesmolen_win32 PUBLIC tesmolen_core
+    comctl32 comdlg32 uxtheme gdiplus shlwapi shell32 ole32 winhttp ws2_32 gdi32 user32)
+
+# The window's pictures, compiled in as RCDATA named by their paths in the layout.
+set(TESMOLEN_PICTURES ${CMAKE_CURRENT_SOURCE_DIR}/resources/pictures)
+configure_file(cmake/windows/window_pictures.rc.in ${CMAKE_BINARY_DIR}/window_pictures.rc @ONLY)
+set(TESMOLEN_ICON ${TESMOLEN_PICTURES}/icon.ico)
+configure_file(cmake/version.rc.in ${CMAKE_BINARY_DIR}/version.rc @ONLY)
+set(TESMOLEN_WIN32_RESOURCES ${CMAKE_BINARY_DIR}/window_pictures.rc ${CMAKE_BINARY_DIR}/version.rc)
+
+add_executable(tesmolen WIN32 src/app/main.cpp ${TESMOLEN_WIN32_RESOURCES})
+target_link_libraries(tesmolen PRIVATE tesmolen_win32)
