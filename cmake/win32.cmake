@@ -20,3 +20,11 @@ set(TESMOLEN_WIN32_RESOURCES ${CMAKE_BINARY_DIR}/window_pictures.rc ${CMAKE_BINA
 
 add_executable(tesmolen WIN32 src/app/main.cpp ${TESMOLEN_WIN32_RESOURCES})
 target_link_libraries(tesmolen PRIVATE tesmolen_win32)
+
+# Windows of this build are shown under Wine on a virtual X display (tests, screenshots,
+# benchmarks): wine-window-run sets up a prefix of its own for them.
+set(TESMOLEN_WINDOW_PREFIX ${CMAKE_BINARY_DIR}/wine-window)
+set(TESMOLEN_WINDOW_SETTINGS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/windows/window-settings.reg)
+configure_file(cmake/windows/wine-window-run.in ${CMAKE_BINARY_DIR}/wine-window-run @ONLY
+    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                     WORLD_READ WORLD_EXECUTE)

@@ -76,6 +76,18 @@ int firstButtonOfStyle(std::uint32_t style) {
     }
 }
 
+ShowMessageBox scriptedMessageBoxes(DialogScript& script) {
+    return [&script](HWND owner, const std::wstring& text, const std::wstring& title, UINT style) {
+        MessageBoxRequest request{owner, wideToGbk(text), wideToGbk(title), style};
+        std::optional<int> press;
+        if (script.active) {
+            script.shownBoxes.push_back({request.text, request.title, style});
+            press = script.takeAnswer().value_or(firstButtonOfStyle(style));
+        }
+        return showMessageBox(request, press);
+    };
+}
+
 int showMessageBox(const MessageBoxRequest& request, std::optional<int> press) {
     const std::wstring text = gbkToWide(request.text);
     const std::wstring title = gbkToWide(request.title);

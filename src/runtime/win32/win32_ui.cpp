@@ -256,6 +256,8 @@ bool Win32Ui::notify(const NMHDR& header, LRESULT& result) {
                 *reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header)));
             return true;
         case NM_RCLICK:
+        // A second right click soon after the first is one too, not a gesture of its own.
+        case NM_RDBLCLK:
             for (auto& [name, unit] : units_) {
                 if (unit.get() == list->second) raise(name, UiEvent::rightClick);
             }
