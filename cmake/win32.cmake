@@ -11,15 +11,17 @@ target_compile_definitions(tesmolen_win32 PUBLIC UNICODE _UNICODE NOMINMAX)
 target_link_libraries(tesmolen_win32 PUBLIC tesmolen_core
     comctl32 comdlg32 uxtheme gdiplus shlwapi shell32 ole32 winhttp ws2_32 gdi32 user32)
 
-# The window's pictures, compiled in as RCDATA named by their paths in the layout.
+# The window's pictures, compiled in as RCDATA named by their paths in the layout. Every program
+# that shows the window links these objects itself: resources in a static library would be left out.
 set(TESMOLEN_PICTURES ${CMAKE_CURRENT_SOURCE_DIR}/resources/pictures)
 configure_file(cmake/windows/window_pictures.rc.in ${CMAKE_BINARY_DIR}/window_pictures.rc @ONLY)
+add_library(tesmolen_window_pictures OBJECT ${CMAKE_BINARY_DIR}/window_pictures.rc)
+
 set(TESMOLEN_ICON ${TESMOLEN_PICTURES}/icon.ico)
 configure_file(cmake/version.rc.in ${CMAKE_BINARY_DIR}/version.rc @ONLY)
-set(TESMOLEN_WIN32_RESOURCES ${CMAKE_BINARY_DIR}/window_pictures.rc ${CMAKE_BINARY_DIR}/version.rc)
 
-add_executable(tesmolen WIN32 src/app/main.cpp ${TESMOLEN_WIN32_RESOURCES})
-target_link_libraries(tesmolen PRIVATE tesmolen_win32)
+add_executable(tesmolen WIN32 src/app/main.cpp ${CMAKE_BINARY_DIR}/version.rc)
+target_link_libraries(tesmolen PRIVATE tesmolen_win32 tesmolen_window_pictures)
 
 # Windows of this build are shown under Wine on a virtual X display (tests, screenshots,
 # benchmarks): wine-window-run sets up a prefix of its own for them.

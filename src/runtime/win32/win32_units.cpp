@@ -236,7 +236,8 @@ void Win32ReportList::describeItem(NMLVDISPINFOW& info) const {
 }
 
 std::wstring Win32ReportList::oneLine(const Text& text) {
-    constexpr wchar_t mark = L'\u23CE';
+    // A down arrow: the fonts of a Chinese desktop have it, unlike a return symbol.
+    constexpr wchar_t mark = L'\u2193';
     std::wstring shown = gbkToWide(text);
     std::wstring out;
     out.reserve(shown.size());

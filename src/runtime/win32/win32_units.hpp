@@ -53,6 +53,8 @@ public:
     void setText(const Text& text) override;
 
     HWND window() const { return place_.window; }
+    // Where the parent's window lies in the units' coordinates.
+    void setOrigin(POINT origin) { place_.origin = origin; }
     // Edit boxes that only display their text while disabled.
     void disableAsReadOnly() { disabledAsReadOnly_ = true; }
     bool multiLine() const;

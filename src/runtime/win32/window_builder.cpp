@@ -279,6 +279,7 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
         }
         ui_.looks_[control] = look;
     }
+    unit->setOrigin(parent.origin);
     addUnit(spec, std::move(unit));
 }
 

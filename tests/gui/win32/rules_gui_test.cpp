@@ -30,7 +30,7 @@ TEST_F(RulesInTheWindow, ReadShowsTheRulesInTheListView) {
     EXPECT_TRUE(listShown());
     ASSERT_EQ(shownRows(), 2);
     EXPECT_EQ(shownCell(0, 0), L"1");
-    EXPECT_EQ(shownCell(0, 1), L"站点A\u23CE0.0.0.0 ads.example");
+    EXPECT_EQ(shownCell(0, 1), L"站点A\u21930.0.0.0 ads.example");
     EXPECT_EQ(shownCell(1, 0), L"2");
     EXPECT_EQ(shownCell(1, 1), L"SiteB");
     EXPECT_EQ(ui.list(unit::ruleList).cell(0, 1), gbk(u8"站点A\r\n0.0.0.0 ads.example"));
