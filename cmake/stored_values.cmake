@@ -31,6 +31,7 @@ file(CONFIGURE OUTPUT ${tesmolen_stored_settings} CONTENT
 add_custom_command(
     OUTPUT ${tesmolen_stored_values_cpp}
     COMMAND ${CMAKE_COMMAND}
+        -DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}
         -DTOOL=$<TARGET_FILE:tesmolen-rulefile>
         -DOUTPUT=${tesmolen_stored_values_cpp}
         -DWEB_HOST=${TESMOLEN_MAKER_WEB_HOST}
@@ -47,9 +48,11 @@ target_link_libraries(tesmolen_stored_values PUBLIC tesmolen_core)
 
 # The window target and the test suites are made after this file has run.
 function(tesmolen_link_stored_values)
-    if(TARGET tesmolen_qt)
-        target_link_libraries(tesmolen_qt PUBLIC tesmolen_stored_values)
-    endif()
+    foreach(window IN ITEMS tesmolen_qt tesmolen_win32)
+        if(TARGET ${window})
+            target_link_libraries(${window} PUBLIC tesmolen_stored_values)
+        endif()
+    endforeach()
     if(TARGET test_app)
         string(REPLACE "\\" "\\\\" hosts_path "${TESMOLEN_HOSTS_PATH}")
         target_link_libraries(test_app PRIVATE tesmolen_stored_values)

@@ -1,11 +1,11 @@
 # Writes the definition of defaultStoredValues(): each value coded by the rule-file tool under its
 # own key with a fixed salt. Run by cmake/stored_values.cmake with TOOL, OUTPUT, WEB_HOST,
-# RULE_HOST and HOSTS_PATH set.
+# RULE_HOST and HOSTS_PATH set, and EMULATOR when the tool is a program of another system.
 
 function(code value key salt result)
     set(plain ${OUTPUT}.${key}.txt)
     file(WRITE ${plain} "${value}")
-    execute_process(COMMAND ${TOOL} encode --key ${key} --salt ${salt}
+    execute_process(COMMAND ${EMULATOR} ${TOOL} encode --key ${key} --salt ${salt}
         INPUT_FILE ${plain} OUTPUT_VARIABLE cipher RESULT_VARIABLE failed)
     file(REMOVE ${plain})
     if(failed OR NOT cipher MATCHES "^[A-Z]+$")

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "runtime/qt/dialog_script.hpp"
+#include "runtime/dialog_script.hpp"
 #include "runtime/qt/qt_units.hpp"
 #include "runtime/ui.hpp"
 #include "runtime/window_runtime.hpp"

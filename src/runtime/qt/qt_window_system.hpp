@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "runtime/qt/dialog_script.hpp"
+#include "runtime/dialog_script.hpp"
 #include "runtime/window_system.hpp"
 
 class QWidget;

@@ -13,8 +13,6 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include <stdexcept>
-
 #include "runtime/codepage.hpp"
 #include "runtime/qt/ip_address_edit.hpp"
 #include "runtime/qt/picture_button.hpp"
@@ -22,6 +20,7 @@
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/report_list_model.hpp"
 #include "runtime/qt/window_watcher.hpp"
+#include "ui/build_order.hpp"
 
 namespace tesmolen {
 
@@ -96,23 +95,8 @@ WindowBuilder::WindowBuilder(QtUi& ui, const WindowLayout& layout) : ui_(ui), la
 
 void WindowBuilder::build() {
     buildWindow();
-    // A unit may be listed before its container: build in rounds until every unit has its place.
-    std::vector<const UnitSpec*> waiting;
-    for (const UnitSpec& spec : layout_.units) waiting.push_back(&spec);
-    while (!waiting.empty()) {
-        std::vector<const UnitSpec*> next;
-        for (const UnitSpec* spec : waiting) {
-            auto parent = widgets_.find(spec->parent);
-            if (parent == widgets_.end()) {
-                next.push_back(spec);
-            } else {
-                widgets_[std::u8string(spec->name)] = buildWidget(*spec, parent->second);
-            }
-        }
-        if (next.size() == waiting.size()) {
-            throw std::logic_error("window layout: a unit's container does not exist");
-        }
-        waiting = std::move(next);
+    for (const UnitSpec* spec : unitsInBuildOrder(layout_)) {
+        widgets_[std::u8string(spec->name)] = buildWidget(*spec, widgets_.find(spec->parent)->second);
     }
     buildMenus();
     stackUnits();
