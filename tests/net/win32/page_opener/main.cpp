@@ -6,6 +6,7 @@
 #include <shellapi.h>
 // clang-format on
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -23,7 +24,7 @@ int main() {
     for (int i = 1; i < count; ++i) written += std::wstring(arguments[i]) + L"\n";
     LocalFree(arguments);
     {
-        std::ofstream out(base + L"arguments.part", std::ios::binary);
+        std::ofstream out(std::filesystem::path(base + L"arguments.part"), std::ios::binary);
         out.write(reinterpret_cast<const char*>(written.data()),
                   static_cast<std::streamsize>(written.size() * sizeof(wchar_t)));
     }
