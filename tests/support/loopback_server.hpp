@@ -3,7 +3,9 @@
 // reply set for its path, or holds the connection open without a word.
 
 #include <atomic>
+#include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -30,9 +32,12 @@ public:
 
 private:
     void serve();
-    void answer(int connection);
+    void answer(std::intptr_t connection);
 
-    int listener_ = -1;
+    // Sockets are ints on POSIX and handles on Windows; both fit an intptr_t.
+    struct Network;
+    std::unique_ptr<Network> network_;
+    std::intptr_t listener_ = -1;
     int port_ = 0;
     std::atomic<bool> stopping_{false};
     std::map<std::string, std::string> replies_;

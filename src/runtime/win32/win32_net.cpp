@@ -1,9 +1,13 @@
 #include "runtime/win32/win32_net.hpp"
 
-#include <windows.h>
-#include <winhttp.h>
+// Winsock before windows.h, which would bring the old one.
+// clang-format off
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include <windows.h>
+#include <winhttp.h>
+#include <shlwapi.h>
+// clang-format on
 
 #include <optional>
 #include <string>
@@ -133,6 +137,101 @@ std::optional<DWORD> numberHeader(HINTERNET request, DWORD header) {
     return value;
 }
 
+// The reply to one request: its bytes, or where a redirect points; neither on failure.
+struct Reply {
+    Bytes bytes;
+    std::wstring location;
+};
+
+bool isRedirect(DWORD status) {
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+std::wstring textHeader(HINTERNET request, DWORD header) {
+    DWORD size = 0;
+    WinHttpQueryHeaders(request, header, WINHTTP_HEADER_NAME_BY_INDEX, WINHTTP_NO_OUTPUT_BUFFER,
+                        &size, WINHTTP_NO_HEADER_INDEX);
+    if (size == 0) return {};
+    std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+    if (!WinHttpQueryHeaders(request, header, WINHTTP_HEADER_NAME_BY_INDEX, value.data(), &size,
+                             WINHTTP_NO_HEADER_INDEX)) {
+        return {};
+    }
+    value.resize(size / sizeof(wchar_t));
+    return value;
+}
+
+// A redirect's target, resolved against the address it came from.
+std::wstring resolved(const std::wstring& base, const std::wstring& location) {
+    if (location.empty()) return {};
+    std::wstring target(4096, L'\0');
+    DWORD length = static_cast<DWORD>(target.size());
+    if (UrlCombineW(base.c_str(), location.c_str(), target.data(), &length, 0) != S_OK) return {};
+    target.resize(length);
+    return target;
+}
+
+// The body of a successful reply, as long as it stays within the limits.
+Bytes body(HINTERNET request, Clock::time_point deadline) {
+    const std::optional<DWORD> length = numberHeader(request, WINHTTP_QUERY_CONTENT_LENGTH);
+    if (length && *length > Win32Net::maximumBytes) return {};
+    Bytes bytes;
+    for (;;) {
+        if (Clock::now() > deadline) return {};
+        DWORD available = 0;
+        if (!WinHttpQueryDataAvailable(request, &available)) return {};
+        if (available == 0) break;
+        if (bytes.size() + available > Win32Net::maximumBytes) return {};
+        const size_t before = bytes.size();
+        bytes.resize(before + available);
+        DWORD read = 0;
+        if (!WinHttpReadData(request, bytes.data() + before, available, &read)) return {};
+        bytes.resize(before + read);
+    }
+    if (length && bytes.size() != *length) return {};
+    return bytes;
+}
+
+// One GET of an http or https address. Redirects are followed by the caller, so that each hop
+// is checked like the first.
+Reply fetch(HINTERNET session, const std::wstring& address, Clock::time_point deadline) {
+    URL_COMPONENTS parts{};
+    parts.dwStructSize = sizeof parts;
+    parts.dwHostNameLength = static_cast<DWORD>(-1);
+    parts.dwUrlPathLength = static_cast<DWORD>(-1);
+    parts.dwExtraInfoLength = static_cast<DWORD>(-1);
+    if (!WinHttpCrackUrl(address.c_str(), static_cast<DWORD>(address.size()), 0, &parts)) return {};
+    if (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS) return {};
+    const std::wstring hostName(parts.lpszHostName, parts.dwHostNameLength);
+    std::wstring path(parts.lpszUrlPath, parts.dwUrlPathLength);
+    path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+    // The fragment stays with the browser.
+    path = path.substr(0, path.find(L'#'));
+
+    const Internet connection(WinHttpConnect(session, hostName.c_str(), parts.nPort, 0));
+    if (!connection) return {};
+    const DWORD secure = parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0;
+    const Internet request(WinHttpOpenRequest(connection.get(), L"GET", path.c_str(), nullptr,
+                                              WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+                                              secure));
+    if (!request) return {};
+    DWORD noRedirects = WINHTTP_DISABLE_REDIRECTS;
+    WinHttpSetOption(request.get(), WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects,
+                     sizeof noRedirects);
+    if (!WinHttpSendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
+                            WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
+        !WinHttpReceiveResponse(request.get(), nullptr)) {
+        return {};
+    }
+    const std::optional<DWORD> status = numberHeader(request.get(), WINHTTP_QUERY_STATUS_CODE);
+    if (!status) return {};
+    if (isRedirect(*status)) {
+        return {{}, resolved(address, textHeader(request.get(), WINHTTP_QUERY_LOCATION))};
+    }
+    if (*status < 200 || *status > 299) return {};
+    return {body(request.get(), deadline), {}};
+}
+
 }  // namespace
 
 struct Win32Net::Session {
@@ -147,9 +246,10 @@ Win32Net::Win32Net(std::chrono::milliseconds answerTimeout, std::chrono::millise
     if (session_->http) {
         const int answer = asTimeout(answerTimeout);
         WinHttpSetTimeouts(session_->http.get(), answer, answer, answer, answer);
-        DWORD redirects = 5;
-        WinHttpSetOption(session_->http.get(), WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS,
-                         &redirects, sizeof redirects);
+        // The wait for the reply's head is a timeout of its own.
+        DWORD response = static_cast<DWORD>(answer);
+        WinHttpSetOption(session_->http.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &response,
+                         sizeof response);
     }
 }
 
@@ -157,52 +257,14 @@ Win32Net::~Win32Net() = default;
 
 Bytes Win32Net::httpRead(const Text& url) {
     if (!session_->http || url.empty()) return {};
-    const auto start = Clock::now();
-    const std::wstring address = gbkToWide(url);
-    URL_COMPONENTS parts{};
-    parts.dwStructSize = sizeof parts;
-    parts.dwHostNameLength = static_cast<DWORD>(-1);
-    parts.dwUrlPathLength = static_cast<DWORD>(-1);
-    parts.dwExtraInfoLength = static_cast<DWORD>(-1);
-    if (!WinHttpCrackUrl(address.c_str(), static_cast<DWORD>(address.size()), 0, &parts)) return {};
-    if (parts.nScheme != INTERNET_SCHEME_HTTP && parts.nScheme != INTERNET_SCHEME_HTTPS) return {};
-    const std::wstring hostName(parts.lpszHostName, parts.dwHostNameLength);
-    std::wstring path(parts.lpszUrlPath, parts.dwUrlPathLength);
-    path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
-    // The fragment stays with the browser.
-    path = path.substr(0, path.find(L'#'));
-
-    Internet connection(WinHttpConnect(session_->http.get(), hostName.c_str(), parts.nPort, 0));
-    if (!connection) return {};
-    const DWORD secure = parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0;
-    Internet request(WinHttpOpenRequest(connection.get(), L"GET", path.c_str(), nullptr,
-                                        WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, secure));
-    if (!request) return {};
-    if (!WinHttpSendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
-                            WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
-        !WinHttpReceiveResponse(request.get(), nullptr)) {
-        return {};
+    const auto deadline = Clock::now() + totalTimeout_;
+    std::wstring address = gbkToWide(url);
+    for (int redirects = 0; redirects <= maximumRedirects; ++redirects) {
+        Reply reply = fetch(session_->http.get(), address, deadline);
+        if (reply.location.empty()) return std::move(reply.bytes);
+        address = std::move(reply.location);
     }
-    const std::optional<DWORD> status = numberHeader(request.get(), WINHTTP_QUERY_STATUS_CODE);
-    if (!status || *status < 200 || *status > 299) return {};
-    const std::optional<DWORD> length = numberHeader(request.get(), WINHTTP_QUERY_CONTENT_LENGTH);
-    if (length && *length > maximumBytes) return {};
-
-    Bytes bytes;
-    for (;;) {
-        if (elapsedSince(start) > totalTimeout_) return {};
-        DWORD available = 0;
-        if (!WinHttpQueryDataAvailable(request.get(), &available)) return {};
-        if (available == 0) break;
-        if (bytes.size() + available > maximumBytes) return {};
-        const size_t before = bytes.size();
-        bytes.resize(before + available);
-        DWORD read = 0;
-        if (!WinHttpReadData(request.get(), bytes.data() + before, available, &read)) return {};
-        bytes.resize(before + read);
-    }
-    if (length && bytes.size() != *length) return {};
-    return bytes;
+    return {};
 }
 
 int Win32Net::reachability(const Text& host, int waitMilliseconds) {

@@ -28,6 +28,7 @@ public:
     static constexpr std::chrono::milliseconds defaultAnswerTimeout{5000};
     static constexpr std::chrono::milliseconds defaultTotalTimeout{15000};
     static constexpr std::size_t maximumBytes = 8 * 1024 * 1024;
+    static constexpr int maximumRedirects = 5;
 
 private:
     struct Session;

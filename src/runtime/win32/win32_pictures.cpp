@@ -1,8 +1,10 @@
 #include "runtime/win32/win32_pictures.hpp"
 
-#include <gdiplus.h>
+// clang-format off
 #include <objidl.h>
 #include <shlwapi.h>
+#include <gdiplus.h>
+// clang-format on
 
 namespace tesmolen {
 

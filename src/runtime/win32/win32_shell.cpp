@@ -1,7 +1,9 @@
 #include "runtime/win32/win32_shell.hpp"
 
-#include <shellapi.h>
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 #include "runtime/codepage.hpp"
 
