@@ -7,34 +7,17 @@
 #include <QScrollBar>
 #include <QTreeView>
 #include <QTreeWidget>
-
 #include <cstdio>
 #include <vector>
 
-#include "blocklist.hpp"
+#include "list_rows.hpp"
 #include "ratios.hpp"
-#include "rules/read_rules.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/qt/qt_ui.hpp"
-#include "support/fake_ui.hpp"
 #include "ui/unit_names.hpp"
 
 namespace tesmolen::bench {
 namespace {
-
-struct Rows {
-    std::vector<Text> numbers;
-    std::vector<Text> bodies;
-};
-
-const Rows& rows() {
-    static const Rows all = [] {
-        testing::FakeReportList list;
-        parseRulesInto(ruleBlocksText(100000, 10u << 20), list);
-        return Rows{list.numbers(), list.bodies()};
-    }();
-    return all;
-}
 
 struct Window {
     QtUi ui;
@@ -49,11 +32,13 @@ struct Window {
 
 // Made in main and gone before the application object.
 Window* theWindow = nullptr;
-Window& window() { return *theWindow; }
+Window& window() {
+    return *theWindow;
+}
 
 void fillOurs(benchmark::State& state) {
     ReportList& list = window().ui.list(unit::ruleList);
-    const Rows& r = rows();
+    const ListRows& r = hundredThousandRows();
     for (auto _ : state) {
         state.PauseTiming();
         list.deleteAllRows();
@@ -73,7 +58,7 @@ void fillTreeWidget(benchmark::State& state) {
     tree.setColumnCount(2);
     tree.resize(418, 292);
     tree.show();
-    const Rows& r = rows();
+    const ListRows& r = hundredThousandRows();
     for (auto _ : state) {
         state.PauseTiming();
         tree.clear();
@@ -82,9 +67,8 @@ void fillTreeWidget(benchmark::State& state) {
         QList<QTreeWidgetItem*> items;
         items.reserve(static_cast<qsizetype>(r.bodies.size()));
         for (std::size_t i = 0; i < r.bodies.size(); ++i) {
-            items.append(new QTreeWidgetItem(
-                {QString::fromStdString(r.numbers[i]),
-                 QString::fromStdString(gbkToUtf8(r.bodies[i]))}));
+            items.append(new QTreeWidgetItem({QString::fromStdString(r.numbers[i]),
+                                              QString::fromStdString(gbkToUtf8(r.bodies[i]))}));
         }
         tree.addTopLevelItems(items);
         tree.grab();
@@ -124,13 +108,14 @@ int main(int argc, char** argv) {
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    bool holds = checkComparisons({{"fill and paint 100k rows vs QTreeWidget",
-                                    "list/ours/fill-and-paint-100k",
-                                    "list/qtreewidget/fill-and-paint-100k", 0.2}},
-                                   reporter.medians());
+    bool holds = checkComparisons(
+        {{"fill and paint 100k rows vs QTreeWidget", "list/ours/fill-and-paint-100k",
+          "list/qtreewidget/fill-and-paint-100k", 0.2}},
+        reporter.medians());
     // A repaint that takes longer than a frame or two is a stall the user sees.
-    holds = checkLimit("scroll to the end and back, 100k rows", "list/ours/scroll-end-and-back-100k",
-                       0.050, reporter.medians()) && holds;
+    holds = checkLimit("scroll to the end and back, 100k rows",
+                       "list/ours/scroll-end-and-back-100k", 0.050, reporter.medians()) &&
+            holds;
     std::printf("%s\n", holds ? "every bound holds" : "a bound was exceeded");
     return holds ? 0 : 1;
 }
