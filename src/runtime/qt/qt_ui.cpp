@@ -23,9 +23,6 @@ namespace tesmolen {
 
 namespace {
 
-constexpr int answerOk = 0;
-constexpr int answerNo = 6;
-
 [[noreturn]] void noSuchUnit(UnitName name) {
     throw std::logic_error("no unit of that kind: " +
                            std::string(reinterpret_cast<const char*>(name.data()), name.size()));
