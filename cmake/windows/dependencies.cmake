@@ -1,6 +1,7 @@
 # What the Windows build takes from elsewhere: PCRE2 built from Debian's source package (fetched by
-# scripts/setup-windows), GoogleTest from the sources Debian ships, and Wine to run the programs
-# of this build (the rule-file tool while building, the test suites).
+# scripts/setup-windows), GoogleTest from the sources Debian ships, Wine to run the programs of
+# this build (the rule-file tool while building, the test suites), and the Linux rule-file tool
+# to compare this build's with.
 
 # Wine, in a prefix of this build's own.
 set(TESMOLEN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
@@ -46,3 +47,5 @@ if(TESMOLEN_TESTS)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 endif()
+
+include(${CMAKE_CURRENT_LIST_DIR}/tool_comparison.cmake)

@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "runtime/wide_text.hpp"
 #else
 #include <iconv.h>
 #endif
@@ -14,46 +16,32 @@ namespace tesmolen {
 #ifdef _WIN32
 
 namespace {
-
-constexpr UINT gbkCodePage = 936;
-
-std::wstring toWide(std::string_view in, UINT from) {
-    if (in.empty()) return {};
-    const int length = static_cast<int>(in.size());
-    const int wide = MultiByteToWideChar(from, 0, in.data(), length, nullptr, 0);
-    std::wstring out(static_cast<size_t>(wide), L'\0');
-    MultiByteToWideChar(from, 0, in.data(), length, out.data(), wide);
-    return out;
-}
-
-std::string fromWide(std::wstring_view in, UINT to) {
-    if (in.empty()) return {};
-    const int length = static_cast<int>(in.size());
-    const char* unknown = to == CP_UTF8 ? nullptr : "?";
-    const int n = WideCharToMultiByte(to, 0, in.data(), length, nullptr, 0, unknown, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(to, 0, in.data(), length, out.data(), n, unknown, nullptr);
-    return out;
-}
-
+// Between GBK and UTF-8 through UTF-16; the GBK side goes through wide_text, which makes code
+// page 936 agree with the Linux build's GBK.
 std::string convert(std::string_view in, UINT from, UINT to) {
-    return fromWide(toWide(in, from), to);
+    if (in.empty()) return {};
+    std::wstring w;
+    if (from == 936) {
+        w = gbkToWide(in);
+    } else {
+        int wide = MultiByteToWideChar(from, 0, in.data(), static_cast<int>(in.size()), nullptr, 0);
+        w.resize(static_cast<size_t>(wide));
+        MultiByteToWideChar(from, 0, in.data(), static_cast<int>(in.size()), w.data(), wide);
+    }
+    if (to == 936) return wideToGbk(w);
+    const int wide = static_cast<int>(w.size());
+    int n = WideCharToMultiByte(to, 0, w.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(to, 0, w.data(), wide, out.data(), n, nullptr, nullptr);
+    return out;
 }
-
 }  // namespace
 
-std::wstring gbkToWide(std::string_view gbk) {
-    return toWide(gbk, gbkCodePage);
-}
-Text wideToGbk(std::wstring_view wide) {
-    return fromWide(wide, gbkCodePage);
-}
-
 std::string gbkToUtf8(std::string_view gbk) {
-    return convert(gbk, gbkCodePage, CP_UTF8);
+    return convert(gbk, 936, CP_UTF8);
 }
 Text utf8ToGbk(std::string_view utf8) {
-    return convert(utf8, CP_UTF8, gbkCodePage);
+    return convert(utf8, CP_UTF8, 936);
 }
 
 #else

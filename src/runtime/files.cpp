@@ -8,6 +8,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "runtime/wide_text.hpp"
 #endif
 
 namespace tesmolen {
@@ -23,26 +25,26 @@ Text withSeparator(Text folder) {
     return folder;
 }
 
-Text programText(const fs::path& path) {
+}  // namespace
+
+fs::path nativePath(const Text& path) {
 #ifdef _WIN32
-    return path.string();  // already in the system code page
+    return fs::path(gbkToWide(path));
 #else
-    return utf8ToGbk(path.string());
+    return fs::path(gbkToUtf8(path));
 #endif
 }
 
-}  // namespace
-
-std::string nativePath(const Text& path) {
+Text pathText(const fs::path& path) {
 #ifdef _WIN32
-    return path;
+    return wideToGbk(path.native());
 #else
-    return gbkToUtf8(path);
+    return utf8ToGbk(path.native());
 #endif
 }
 
 std::optional<Bytes> readWholeFileIfReadable(const Text& path) {
-    const std::string native = nativePath(path);
+    const fs::path native = nativePath(path);
     std::error_code ec;
     if (fs::is_directory(native, ec)) return std::nullopt;
     std::ifstream in(native, std::ios::binary);
@@ -70,19 +72,28 @@ bool fileExists(const Text& path) {
 Text currentDirectory() {
     std::error_code ec;
     fs::path cwd = fs::current_path(ec);
-    return ec ? Text{} : withSeparator(programText(cwd));
+    return ec ? Text{} : withSeparator(pathText(cwd));
 }
 
 Text programFolder() {
     std::error_code ec;
 #ifdef _WIN32
-    char buffer[MAX_PATH];
-    fs::path exe(std::string(buffer, GetModuleFileNameA(nullptr, buffer, MAX_PATH)));
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length < name.size()) {
+            name.resize(length);
+            break;
+        }
+        name.resize(name.size() * 2);
+    }
+    fs::path exe(name);
 #else
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
 #endif
     if (ec || exe.empty()) return currentDirectory();
-    return withSeparator(programText(exe.parent_path()));
+    return withSeparator(pathText(exe.parent_path()));
 }
 
 }  // namespace tesmolen

@@ -2,6 +2,7 @@
 // Whole files as exact bytes. Paths are program texts (GBK) and are turned into the file
 // system's own encoding here, at the edge.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,7 +33,11 @@ Text currentDirectory();
 // The folder that holds the running executable, ending in a path separator.
 Text programFolder();
 
-// The path as the operating system wants it.
-std::string nativePath(const Text& path);
+// The path as the operating system wants it: UTF-8 bytes on Linux; on Windows UTF-16, turned from
+// GBK through code page 936, so that the wide API sees the same file whatever the ANSI code page.
+std::filesystem::path nativePath(const Text& path);
+
+// A path of the operating system as a program text.
+Text pathText(const std::filesystem::path& path);
 
 }  // namespace tesmolen

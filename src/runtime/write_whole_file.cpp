@@ -1,46 +1,20 @@
+// Whole-file writes on POSIX systems; write_whole_file_windows.cpp holds the Windows ones.
+#ifndef _WIN32
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
 #include "runtime/files.hpp"
 
-#ifdef _WIN32
-#include <fstream>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#endif
-
 namespace tesmolen {
 
 namespace fs = std::filesystem;
-
-#ifdef _WIN32
-
-bool writeWholeFile(const Text& path, std::string_view bytes) {
-    const fs::path target = nativePath(path);
-    fs::path temporary = target;
-    temporary += ".tesmolen-new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ec;
-            fs::remove(temporary, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temporary, target, ec);
-    if (ec) fs::remove(temporary, ec);
-    return !ec;
-}
-
-#else
 
 namespace {
 
@@ -135,6 +109,6 @@ bool writeWholeFile(const Text& path, std::string_view bytes) {
     return renameRefused && fs::is_regular_file(target, ec) && replaceInPlace(target, bytes);
 }
 
-#endif
-
 }  // namespace tesmolen
+
+#endif

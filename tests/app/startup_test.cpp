@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "runtime/codepage.hpp"
+#include "runtime/files.hpp"
 #include "support/test_program.hpp"
 #include "textsvc/text_cipher.hpp"
 #include "ui/unit_names.hpp"
@@ -85,7 +86,7 @@ TEST_F(Startup, FetchesBannerAndNoticeAndFillsTheState) {
 TEST_F(Startup, BackupPathIsTheStartingDirectoryFollowedByTheFileName) {
     const auto before = std::filesystem::current_path();
     std::filesystem::current_path(t.temp.folder());
-    const Text expected = std::filesystem::current_path().string() + "/bak.ad";
+    const Text expected = pathText(std::filesystem::current_path() / "bak.ad");
     mainWindowCreated(t.program);
     std::filesystem::current_path(before);
     EXPECT_EQ(t.program.state.backupPath, expected);

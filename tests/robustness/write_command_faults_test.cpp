@@ -2,12 +2,10 @@
 // fail: the command reports its own failure, never its success, the previous file stays byte for
 // byte and nothing else appears beside it.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
-#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -86,37 +84,22 @@ Bytes previousBytes(std::size_t size) {
 }
 
 void writeFile(const fs::path& file, const Bytes& bytes) {
-    ASSERT_TRUE(writeWholeFile(file.string(), bytes)) << file;
+    ASSERT_TRUE(writeWholeFile(pathText(file), bytes)) << file;
 }
 
 // Fills the disk to its last byte with a file of its own.
 void fillUp(const fs::path& filler) {
-    const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ASSERT_GE(fd, 0);
+    std::ofstream out;
+    out.rdbuf()->pubsetbuf(nullptr, 0);
+    out.open(filler, std::ios::binary);
+    ASSERT_TRUE(out);
     const Bytes block(4096, 'f');
-    while (::write(fd, block.data(), block.size()) > 0) {
+    while (out.write(block.data(), static_cast<std::streamsize>(block.size()))) {
     }
-    while (::write(fd, block.data(), 1) > 0) {
+    out.clear();
+    while (out.put('f')) {
     }
-    ::close(fd);
 }
-
-class BindMount {
-public:
-    BindMount(const fs::path& source, const fs::path& onto) : onto_(onto) {
-        mounted_ = ::mount(source.c_str(), onto.c_str(), nullptr, MS_BIND, nullptr) == 0;
-    }
-    ~BindMount() {
-        if (mounted_) ::umount2(onto_.c_str(), MNT_DETACH);
-    }
-    BindMount(const BindMount&) = delete;
-    BindMount& operator=(const BindMount&) = delete;
-    bool ready() const { return mounted_; }
-
-private:
-    fs::path onto_;
-    bool mounted_ = false;
-};
 
 // The target of a write and everything that makes writing it fail. Locks and mounts are undone
 // in the reverse order of their making, before the folders go.
@@ -171,6 +154,17 @@ const std::vector<Fault>& faults() {
                  s.skipReason = "cannot mount";
              }
          }},
+        {"HeldOpenWithoutWriteSharing",
+         [](Scene& s, const std::string& fileName) {
+             // Another program has the file open for reading and lets nobody write it.
+             const auto& folder = s.hold<TempFolder>().folder();
+             s.target = folder / fileName;
+             s.watched = {folder};
+             writeFile(s.target, previousBytes(4096));
+             if (!s.hold<testing::HeldOpenFile>(s.target, false).ready()) {
+                 s.skipReason = "no share modes on this system";
+             }
+         }},
         {"MissingFolder",
          [](Scene& s, const std::string& fileName) {
              const auto& folder = s.hold<TempFolder>().folder();
@@ -205,7 +199,7 @@ const std::vector<Fault>& faults() {
              s.size = 100 * 1024;
              writeFile(disk.folder() / "outside", previousBytes(40 * 1024));
              writeFile(s.target, "");
-             if (!s.hold<BindMount>(disk.folder() / "outside", s.target).ready()) {
+             if (!s.hold<testing::BindMount>(disk.folder() / "outside", s.target).ready()) {
                  s.skipReason = "cannot bind-mount";
              }
          }},
@@ -231,7 +225,7 @@ std::map<fs::path, Bytes> contentOf(const std::vector<fs::path>& folders) {
     for (const fs::path& folder : folders) {
         for (const auto& entry : fs::recursive_directory_iterator(folder)) {
             content[entry.path()] =
-                entry.is_regular_file() ? readWholeFile(entry.path().string()) : "<folder>";
+                entry.is_regular_file() ? readWholeFile(pathText(entry.path())) : "<folder>";
         }
     }
     return content;
@@ -255,7 +249,7 @@ TEST_P(WriteCommandFault, IsReportedAndLeavesThePreviousFileWhole) {
     if (!scene.skipReason.empty()) GTEST_SKIP() << scene.skipReason;
 
     TestProgram t;
-    command.prepare(t, scene.target.string(), scene.size);
+    command.prepare(t, pathText(scene.target), scene.size);
     const auto before = contentOf(scene.watched);
     const auto rowsBefore = t.ruleList().bodies();
     command.run(t.program);
@@ -279,7 +273,7 @@ TEST_P(WriteCommandWithoutFault, ReplacesTheFile) {
     writeFile(target, previousBytes(4096));
     TestProgram t;
     const std::size_t size = 50 * 1024;
-    command.prepare(t, target.string(), size);
+    command.prepare(t, pathText(target), size);
     command.run(t.program);
 
     for (const Text& report : reportsShown(t)) EXPECT_NE(report, command.failedMessage);

@@ -166,7 +166,7 @@ protected:
 TEST_F(SaveRulesOverAnUnwritableFile, AFullDiskLeavesTheOldFileWhole) {
     testing::SmallDisk disk(64 * 1024);
     if (!disk.ready()) GTEST_SKIP() << "cannot mount a small tmpfs here";
-    t.program.state.hostsPath = (disk.folder() / "hosts").string();
+    t.program.state.hostsPath = pathText(disk.folder() / "hosts");
     ASSERT_TRUE(writeWholeFile(t.program.state.hostsPath, old));
     const Text large(100 * 1024, 'x');
     fillList({large});

@@ -55,12 +55,13 @@ TEST(Files, MissingFileReadsAsEmpty) {
     temp.write("bytes", "a\0b\r\n"s);
     EXPECT_EQ(readWholeFile(temp.path("bytes")), "a\0b\r\n"s);
     EXPECT_TRUE(fileExists(temp.path("bytes")));
-    EXPECT_FALSE(fileExists(temp.folder().string()));
+    EXPECT_FALSE(fileExists(pathText(temp.folder())));
 }
 
 TEST(Files, FoldersEndInASeparator) {
-    EXPECT_EQ(currentDirectory().back(), '/');
-    EXPECT_EQ(programFolder().back(), '/');
+    const auto separator = static_cast<char>(std::filesystem::path::preferred_separator);
+    EXPECT_EQ(currentDirectory().back(), separator);
+    EXPECT_EQ(programFolder().back(), separator);
 }
 
 TEST(Random, StaysInRangeAndReachesBothEnds) {

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -12,6 +11,7 @@ namespace tesmolen {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::BindMount;
 using testing::LockedFile;
 using testing::SmallDisk;
 using testing::TempFolder;
@@ -38,7 +38,7 @@ TEST(WriteFaults, LockedFileStaysAsItWas) {
 TEST(WriteFaults, NoSpaceLeftKeepsThePreviousFileWhole) {
     SmallDisk disk(64 * 1024);
     if (!disk.ready()) GTEST_SKIP() << "cannot mount a small tmpfs here";
-    const Text path = (disk.folder() / "hosts").string();
+    const Text path = pathText(disk.folder() / "hosts");
     const Bytes previous(40 * 1024, 'p');
     ASSERT_TRUE(writeWholeFile(path, previous));
     // The new bytes fit neither beside the old file nor in place of it: the write stops in the
@@ -51,7 +51,7 @@ TEST(WriteFaults, NoSpaceLeftKeepsThePreviousFileWhole) {
 TEST(WriteFaults, ReplacingNeedsRoomForTheNewFileBesideTheOld) {
     SmallDisk disk(64 * 1024);
     if (!disk.ready()) GTEST_SKIP() << "cannot mount a small tmpfs here";
-    const Text path = (disk.folder() / "hosts").string();
+    const Text path = pathText(disk.folder() / "hosts");
     ASSERT_TRUE(writeWholeFile(path, Bytes(40 * 1024, 'p')));
     // 30 KB would fit in place but not beside the 40 KB file: refused, old file whole.
     EXPECT_FALSE(writeWholeFile(path, Bytes(30 * 1024, 'n')));
@@ -63,12 +63,12 @@ TEST(WriteFaults, BindMountedFileIsRewrittenInPlace) {
     TempFolder temp;
     temp.write("outside", "old");
     temp.write("hosts", "");
-    const fs::path hosts = temp.folder() / "hosts";
-    if (::mount((temp.folder() / "outside").c_str(), hosts.c_str(), nullptr, MS_BIND, nullptr) != 0) {
-        GTEST_SKIP() << "cannot bind-mount here";
+    bool written = false;
+    {
+        BindMount mount(temp.folder() / "outside", temp.folder() / "hosts");
+        if (!mount.ready()) GTEST_SKIP() << "cannot bind-mount here";
+        written = writeWholeFile(temp.path("hosts"), "new\r\n");
     }
-    const bool written = writeWholeFile(temp.path("hosts"), "new\r\n");
-    ::umount2(hosts.c_str(), MNT_DETACH);
     EXPECT_TRUE(written);
     EXPECT_EQ(temp.read("outside"), "new\r\n");
     EXPECT_EQ(namesIn(temp.folder()), (std::vector<std::string>{"hosts", "outside"}));
@@ -78,16 +78,16 @@ TEST(WriteFaults, FailedInPlaceWriteIsPutBack) {
     SmallDisk disk(64 * 1024);
     TempFolder temp;
     temp.write("hosts", "");
-    const fs::path hosts = temp.folder() / "hosts";
     const Bytes previous(40 * 1024, 'p');
-    const Text outside = (disk.folder() / "outside").string();
-    if (!disk.ready() || !writeWholeFile(outside, previous) ||
-        ::mount(outside.c_str(), hosts.c_str(), nullptr, MS_BIND, nullptr) != 0) {
-        GTEST_SKIP() << "cannot mount here";
+    const Text outside = pathText(disk.folder() / "outside");
+    if (!disk.ready() || !writeWholeFile(outside, previous)) GTEST_SKIP() << "cannot mount here";
+    bool written = true;
+    {
+        BindMount mount(disk.folder() / "outside", temp.folder() / "hosts");
+        if (!mount.ready()) GTEST_SKIP() << "cannot mount here";
+        // Rewriting in place runs out of space half-way; the old bytes go back.
+        written = writeWholeFile(temp.path("hosts"), Bytes(100 * 1024, 'n'));
     }
-    // Rewriting in place runs out of space half-way; the old bytes go back.
-    const bool written = writeWholeFile(temp.path("hosts"), Bytes(100 * 1024, 'n'));
-    ::umount2(hosts.c_str(), MNT_DETACH);
     EXPECT_FALSE(written);
     EXPECT_EQ(readWholeFile(outside), previous);
 }

@@ -15,7 +15,7 @@ namespace {
 const std::filesystem::path pages = testing::sourceTree() / "site" / "kovrel" / "ad";
 
 Bytes pageBytes(const std::string& name) {
-    return readWholeFile((pages / name).string());
+    return readWholeFile(pathText(pages / name));
 }
 
 bool linesEndInCrLf(const Text& text) {
@@ -69,7 +69,7 @@ TEST(SiteFiles, RuleFilesReadAsRulesAndAreLinkedFromTheDownloadPage) {
         EXPECT_NE(downloadPage.find("href=\"rules/" + name + "\""), Text::npos);
 
         testing::FakeReportList rows;
-        parseRulesInto(decodeText(readWholeFile(entry.path().string()), "Tesmolen"), rows);
+        parseRulesInto(decodeText(readWholeFile(pathText(entry.path())), "Tesmolen"), rows);
         ASSERT_GT(rows.rowCount(), 0);
         for (const Text& body : rows.bodies()) {
             const std::size_t entries = body.find(head);

@@ -76,4 +76,23 @@ ReadOnlyMountedFile::~ReadOnlyMountedFile() {
     if (mounted_) ::umount2(file_.c_str(), MNT_DETACH);
 }
 
+BindMount::BindMount(const fs::path& source, const fs::path& onto) : onto_(onto) {
+    mounted_ = ::mount(source.c_str(), onto.c_str(), nullptr, MS_BIND, nullptr) == 0;
+}
+
+BindMount::~BindMount() {
+    if (mounted_) ::umount2(onto_.c_str(), MNT_DETACH);
+}
+
+// POSIX has no share modes: an open file never stops a rename or a write.
+HeldOpenFile::HeldOpenFile(const fs::path&, bool) {}
+HeldOpenFile::~HeldOpenFile() = default;
+std::string HeldOpenFile::read() const {
+    return {};
+}
+
+std::string whyPermissionsDoNotBind() {
+    return ::geteuid() == 0 ? "root reads and writes every file" : "";
+}
+
 }  // namespace tesmolen::testing

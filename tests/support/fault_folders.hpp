@@ -1,6 +1,7 @@
 #pragma once
 // Places where writing a file fails, for the fault tests of whole-file writes. Each one says
-// whether the machine let us make it; tests skip when it did not.
+// whether the machine let us make it; tests skip when it did not. Mounts are Linux's; share modes
+// are Windows'.
 
 #include <filesystem>
 #include <string>
@@ -24,7 +25,8 @@ private:
 };
 
 // Makes an existing file impossible to replace or change: the immutable attribute (root), or
-// read-only permissions on the file and its folder (everyone else). Undone on destruction.
+// read-only permissions on the file and its folder (everyone else); on Windows, the file's
+// read-only attribute. Undone on destruction.
 class LockedFile {
 public:
     explicit LockedFile(const std::filesystem::path& file);
@@ -55,5 +57,40 @@ private:
     std::filesystem::path file_;
     bool mounted_ = false;
 };
+
+// Mounts one file onto another (needs the right to mount). Undone on destruction.
+class BindMount {
+public:
+    BindMount(const std::filesystem::path& source, const std::filesystem::path& onto);
+    ~BindMount();
+    BindMount(const BindMount&) = delete;
+    BindMount& operator=(const BindMount&) = delete;
+
+    bool ready() const { return mounted_; }
+
+private:
+    std::filesystem::path onto_;
+    bool mounted_ = false;
+};
+
+// Keeps an existing file open as another program would, letting others read it and, when asked,
+// write it, but never remove or rename it (Windows share modes). Closed on destruction.
+class HeldOpenFile {
+public:
+    HeldOpenFile(const std::filesystem::path& file, bool sharesWrites);
+    ~HeldOpenFile();
+    HeldOpenFile(const HeldOpenFile&) = delete;
+    HeldOpenFile& operator=(const HeldOpenFile&) = delete;
+
+    bool ready() const { return handle_ != nullptr; }
+    // The file's bytes as the holder reads them now, from its own handle.
+    std::string read() const;
+
+private:
+    void* handle_ = nullptr;
+};
+
+// Why permission bits cannot keep this process out of a file, or empty when they can.
+std::string whyPermissionsDoNotBind();
 
 }  // namespace tesmolen::testing

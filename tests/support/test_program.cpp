@@ -25,7 +25,7 @@ TempFolder::~TempFolder() {
     fs::remove_all(folder_, ec);
 }
 
-Text TempFolder::path(const std::string& name) const { return (folder_ / name).string(); }
+Text TempFolder::path(const std::string& name) const { return pathText(folder_ / name); }
 
 void TempFolder::write(const std::string& name, const Bytes& bytes) const {
     std::ofstream out(folder_ / name, std::ios::binary | std::ios::trunc);

@@ -1,9 +1,6 @@
 // Runs the built tesmolen-rulefile as a user would, through its standard streams.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <vector>
 
@@ -11,10 +8,9 @@
 #include "rules/read_rules.hpp"
 #include "rules/rule_texts.hpp"
 #include "runtime/codepage.hpp"
+#include "support/child_process.hpp"
 #include "support/test_program.hpp"
 #include "textsvc/text_cipher.hpp"
-
-extern char** environ;
 
 namespace tesmolen {
 namespace {
@@ -30,25 +26,9 @@ struct ToolRun {
 // Runs the tool with its standard streams on these files; its exit code, or -1.
 int spawnTool(const std::vector<std::string>& args, const std::string& in, const std::string& out,
               const std::string& err) {
-    std::vector<std::string> all{TESMOLEN_RULEFILE_TOOL};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : all) argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 0, in.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    pid_t pid = 0;
-    int exitCode = -1;
-    if (posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) exitCode = WEXITSTATUS(status);
-    }
-    posix_spawn_file_actions_destroy(&files);
-    return exitCode;
+    std::vector<std::string> argv{TESMOLEN_RULEFILE_TOOL};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return testing::runProgram(std::move(argv), in, out, err);
 }
 
 ToolRun runTool(const std::vector<std::string>& args, const Bytes& input) {

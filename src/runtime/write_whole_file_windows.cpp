@@ -1,0 +1,133 @@
+// Whole-file writes on Windows, with the promise files.hpp gives: the bytes go to a new file beside
+// the target, reach the disk, and replace the target in one move; where the move is refused, the
+// target is rewritten in place and put back as it was if that fails.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "runtime/files.hpp"
+
+namespace tesmolen {
+
+namespace {
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    FileHandle(FileHandle&& other) noexcept
+        : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+    ~FileHandle() { close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    bool close() {
+        if (!valid()) return true;
+        const bool closed = CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+bool writeAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 24));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+// Writes the bytes over the open file from its start, cuts it to their length and flushes it.
+bool overwrite(HANDLE file, std::string_view bytes) {
+    LARGE_INTEGER start{};
+    return SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && writeAll(file, bytes) &&
+           SetEndOfFile(file) && FlushFileBuffers(file);
+}
+
+bool readAll(HANDLE file, Bytes& all) {
+    char buffer[65536];
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file, buffer, sizeof buffer, &read, nullptr)) return false;
+        if (read == 0) return true;
+        all.append(buffer, read);
+    }
+}
+
+// A file beside the target that this writer alone owns: CREATE_NEW refuses a name that exists,
+// and the process id with a counter gives each try a name of its own.
+FileHandle createTemporary(const std::wstring& target, std::wstring& name) {
+    static std::atomic<unsigned> counter{0};
+    for (int tries = 0; tries < 100; ++tries) {
+        name = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
+               std::to_wstring(counter++) + L".tesmolen-new";
+        FileHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.valid() || GetLastError() != ERROR_FILE_EXISTS) return file;
+    }
+    return FileHandle(INVALID_HANDLE_VALUE);
+}
+
+// Refused: the folder takes no new file, or the target may not be replaced though it may be
+// written (another program holds it open, sharing reads and writes but not its removal).
+bool refused(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+}
+
+bool replaceByRename(const std::wstring& target, std::string_view bytes, bool& renameRefused) {
+    std::wstring temporary;
+    FileHandle file = createTemporary(target, temporary);
+    if (!file.valid()) {
+        renameRefused = refused(GetLastError());
+        return false;
+    }
+    bool ok = writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    ok = file.close() && ok;
+    if (ok && !MoveFileExW(temporary.c_str(), target.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        renameRefused = refused(GetLastError());
+        ok = false;
+    }
+    if (!ok) DeleteFileW(temporary.c_str());
+    return ok;
+}
+
+bool replaceInPlace(const std::wstring& target, std::string_view bytes) {
+    FileHandle file(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    Bytes previous;
+    if (!readAll(file.get(), previous)) return false;
+    bool ok = overwrite(file.get(), bytes);
+    if (!ok) overwrite(file.get(), previous);
+    return file.close() && ok;
+}
+
+}  // namespace
+
+bool writeWholeFile(const Text& path, std::string_view bytes) {
+    const std::wstring target = nativePath(path).native();
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    // Windows neither replaces nor changes a read-only file; saying so here keeps that true where
+    // the file system itself would let the write through (an administrator's Wine, for one).
+    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        return false;
+    }
+    bool renameRefused = false;
+    if (replaceByRename(target, bytes, renameRefused)) return true;
+    return renameRefused && exists && replaceInPlace(target, bytes);
+}
+
+}  // namespace tesmolen
