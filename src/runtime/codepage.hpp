@@ -9,7 +9,7 @@
 #include "runtime/text.hpp"
 
 #ifdef _WIN32
-// And to and from UTF-16, as the wide Win32 API takes them.
+// The same texts as the wide Win32 API takes them.
 #include "runtime/wide_text.hpp"
 #endif
 
@@ -18,10 +18,12 @@ namespace tesmolen {
 std::string gbkToUtf8(std::string_view gbk);
 Text utf8ToGbk(std::string_view utf8);
 
+
 // A u8"..." literal as GBK bytes. Callers keep the result in a function-local static so the
 // conversion happens once.
 inline Text gbk(std::u8string_view literal) {
-    return utf8ToGbk(std::string_view(reinterpret_cast<const char*>(literal.data()), literal.size()));
+    return utf8ToGbk(
+        std::string_view(reinterpret_cast<const char*>(literal.data()), literal.size()));
 }
 
 }  // namespace tesmolen

@@ -43,7 +43,8 @@ void PictureButton::setPicture(int slot, Picture picture) {
 }
 
 bool PictureButton::hasPicture(int slot) const {
-    return slot >= 1 && slot <= 4 && static_cast<bool>(pictures_[static_cast<std::size_t>(slot - 1)]);
+    return slot >= 1 && slot <= 4 &&
+           static_cast<bool>(pictures_[static_cast<std::size_t>(slot - 1)]);
 }
 
 int PictureButton::shownSlot() const {
@@ -59,8 +60,7 @@ int PictureButton::shownSlot() const {
     return hasPicture(slot) ? slot : 0;
 }
 
-LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+LRESULT CALLBACK PictureButton::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* button = reinterpret_cast<PictureButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (button == nullptr) return DefWindowProcW(window, message, wParam, lParam);
     return button->handle(message, wParam, lParam);
@@ -127,9 +127,9 @@ void PictureButton::paint() {
     const int slot = shownSlot();
     if (slot == 0) {
         // Nothing to show: the parent's background, as its controls would get it.
-        auto brush = reinterpret_cast<HBRUSH>(
-            SendMessageW(GetParent(window_), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                         reinterpret_cast<LPARAM>(window_)));
+        auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(window_), WM_CTLCOLORSTATIC,
+                                                           reinterpret_cast<WPARAM>(dc),
+                                                           reinterpret_cast<LPARAM>(window_)));
         FillRect(dc, &area, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
     } else {
         const Picture& picture = pictures_[static_cast<std::size_t>(slot - 1)];

@@ -24,9 +24,8 @@ constexpr int answerNo = 6;
 }  // namespace
 
 Win32Ui::Win32Ui() {
-    INITCOMMONCONTROLSEX controls{sizeof controls,
-                                  ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_INTERNET_CLASSES |
-                                      ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
+                                                       ICC_INTERNET_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 }
 
@@ -51,11 +50,21 @@ Unit& Win32Ui::window() {
     return *windowUnit_;
 }
 
-Unit& Win32Ui::unit(UnitName name) { return find<Win32Unit>(name); }
-ReportList& Win32Ui::list(UnitName name) { return find<Win32ReportList>(name); }
-GraphicButton& Win32Ui::graphicButton(UnitName name) { return find<Win32GraphicButton>(name); }
-Timer& Win32Ui::timer(UnitName name) { return find<Win32Timer>(name); }
-FileDialog& Win32Ui::fileDialog(UnitName name) { return find<Win32FileDialog>(name); }
+Unit& Win32Ui::unit(UnitName name) {
+    return find<Win32Unit>(name);
+}
+ReportList& Win32Ui::list(UnitName name) {
+    return find<Win32ReportList>(name);
+}
+GraphicButton& Win32Ui::graphicButton(UnitName name) {
+    return find<Win32GraphicButton>(name);
+}
+Timer& Win32Ui::timer(UnitName name) {
+    return find<Win32Timer>(name);
+}
+FileDialog& Win32Ui::fileDialog(UnitName name) {
+    return find<Win32FileDialog>(name);
+}
 
 int Win32Ui::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
     const bool yesNo = buttons == MessageButtons::yesNo;
@@ -177,8 +186,7 @@ void Win32Ui::publishRows() {
     for (auto& [view, list] : lists_) list->publishRows();
 }
 
-LRESULT CALLBACK Win32Ui::windowProcedure(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+LRESULT CALLBACK Win32Ui::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* ui = static_cast<Win32Ui*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         ui->window_ = window;

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <utility>
 
+#include "runtime/codepage.hpp"
 #include "runtime/win32/file_dialog.hpp"
 #include "runtime/win32/picture_button.hpp"
 #include "runtime/win32/win32_pictures.hpp"
-#include "runtime/codepage.hpp"
 
 namespace tesmolen {
 
@@ -94,7 +94,8 @@ int Win32Unit::left() const {
     RECT rect;
     GetWindowRect(place_.window, &rect);
     HWND parent = GetParent(place_.window);
-    if (parent != nullptr) MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    if (parent != nullptr)
+        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
     return rect.left + place_.origin.x;
 }
 
@@ -103,7 +104,8 @@ int Win32Unit::top() const {
     RECT rect;
     GetWindowRect(place_.window, &rect);
     HWND parent = GetParent(place_.window);
-    if (parent != nullptr) MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    if (parent != nullptr)
+        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
     return rect.top + place_.origin.y;
 }
 
@@ -197,7 +199,9 @@ void Win32ReportList::setCell(int row, int column, Text text) {
     if (row < published_) SendMessageW(window(), LVM_REDRAWITEMS, row, row);
 }
 
-Text Win32ReportList::cell(int row, int column) const { return rows_.cell(row, column); }
+Text Win32ReportList::cell(int row, int column) const {
+    return rows_.cell(row, column);
+}
 
 void Win32ReportList::deleteRow(int row) {
     if (row < 0 || row >= rows_.rowCount()) return;
@@ -255,7 +259,9 @@ void Win32GraphicButton::setPicture(int slot, const Bytes& image) {
     button_.setPicture(slot, decodePicture(image, background_));
 }
 
-bool Win32GraphicButton::hasPicture(int slot) const { return button_.hasPicture(slot); }
+bool Win32GraphicButton::hasPicture(int slot) const {
+    return button_.hasPicture(slot);
+}
 
 Win32Timer::Win32Timer(HWND owner, UINT_PTR id, POINT stored)
     : Win32Unit({.stored = stored}), owner_(owner), id_(id) {}

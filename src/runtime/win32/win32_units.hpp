@@ -3,6 +3,7 @@
 // bytes it was given and hands them back for as long as the user has not changed what it shows.
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <commctrl.h>
 
 #include <optional>

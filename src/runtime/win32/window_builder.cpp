@@ -41,7 +41,8 @@ bool handOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
                              reinterpret_cast<LPARAM>(window)));
             RECT area;
             GetClientRect(window, &area);
-            FillRect(dc, &area, background != nullptr ? background : GetSysColorBrush(COLOR_BTNFACE));
+            FillRect(dc, &area,
+                     background != nullptr ? background : GetSysColorBrush(COLOR_BTNFACE));
             result = 1;
             return true;
         }
@@ -77,9 +78,9 @@ void registerClasses(WNDPROC mainWindowProcedure) {
         type.hIcon = static_cast<HICON>(LoadImageW(type.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                                    GetSystemMetrics(SM_CXICON),
                                                    GetSystemMetrics(SM_CYICON), 0));
-        type.hIconSm = static_cast<HICON>(
-            LoadImageW(type.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+        type.hIconSm = static_cast<HICON>(LoadImageW(type.hInstance, MAKEINTRESOURCEW(1),
+                                                     IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                     GetSystemMetrics(SM_CYSMICON), 0));
         RegisterClassExW(&type);
         type.lpfnWndProc = containerProcedure;
         type.lpszClassName = containerClass;
@@ -156,18 +157,18 @@ void WindowBuilder::buildWindow() {
     ui_.windowUnit_ = std::make_unique<Win32Unit>(
         UnitPlace{.window = ui_.window_, .text = TextPlace::windowText});
     ui_.windowUnit_->setText(gbk(spec.title));
-    containers_[std::u8string()] = {ui_.window_, {}, GetSysColorBrush(COLOR_BTNFACE),
-                                    GetSysColor(COLOR_BTNFACE)};
+    containers_[std::u8string()] = {
+        ui_.window_, {}, GetSysColorBrush(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE)};
 }
 
 HWND WindowBuilder::createControl(const wchar_t* kind, DWORD style, DWORD extendedStyle,
                                   const UnitSpec& spec, const Container& parent) {
     if (spec.focusable) style |= WS_TABSTOP;
-    HWND control = CreateWindowExW(
-        extendedStyle, kind, L"", WS_CHILD | WS_CLIPSIBLINGS | style,
-        spec.left - parent.origin.x, spec.top - parent.origin.y, spec.width, spec.height,
-        parent.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)),
-        GetModuleHandleW(nullptr), nullptr);
+    HWND control = CreateWindowExW(extendedStyle, kind, L"", WS_CHILD | WS_CLIPSIBLINGS | style,
+                                   spec.left - parent.origin.x, spec.top - parent.origin.y,
+                                   spec.width, spec.height, parent.window,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)),
+                                   GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec)), FALSE);
     // The classic look until start-up switches the visual style on.
     SetWindowTheme(control, L"", L"");
@@ -182,6 +183,8 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
     };
     switch (spec.kind) {
         case UnitKind::tabControl:
+            // No tooltips: a tooltip is a top-level window above all others, and the owned
+            // message box takes the process's first top-level window as its owner.
             control = createControl(WC_TABCONTROLW, WS_CLIPCHILDREN | TCS_FOCUSNEVER, 0, spec,
                                     parent);
             ui_.tabControl_ = control;
@@ -200,17 +203,17 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
             unit = plain(TextPlace::windowText);
             break;
         case UnitKind::shapeBox:
-            control = createControl(containerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, spec,
-                                    parent);
+            control =
+                createControl(containerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, spec, parent);
             addContainer(spec, control, parent);
             unit = plain(TextPlace::none);
             break;
         case UnitKind::editBox:
         case UnitKind::superEditBox: {
             const bool multiLine = spec.multiLine || spec.kind == UnitKind::superEditBox;
-            const DWORD style = multiLine ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN |
-                                                WS_VSCROLL
-                                          : ES_AUTOHSCROLL;
+            const DWORD style = multiLine
+                                    ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL
+                                    : ES_AUTOHSCROLL;
             control = createControl(L"EDIT", style, WS_EX_CLIENTEDGE, spec, parent);
             unit = plain(TextPlace::windowText);
             unit->disableAsReadOnly();
@@ -230,8 +233,8 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
             // Only a label with room for two lines wraps; a shorter one keeps its text on one
             // line, centred in its height.
             const bool oneLine = spec.height < 2 * lineHeight(font(spec));
-            const DWORD style = SS_LEFT | SS_NOPREFIX |
-                                (oneLine ? SS_LEFTNOWORDWRAP | SS_CENTERIMAGE : 0);
+            const DWORD style =
+                SS_LEFT | SS_NOPREFIX | (oneLine ? SS_LEFTNOWORDWRAP | SS_CENTERIMAGE : 0);
             control = createControl(L"STATIC", style, 0, spec, parent);
             unit = plain(TextPlace::windowText);
             break;
@@ -295,17 +298,17 @@ HWND WindowBuilder::buildTabPage(const UnitSpec& spec, const Container& tabContr
     UnitSpec page = spec;
     page.top = tabStripHeight;
     page.height = spec.height - tabStripHeight;
-    HWND window = createControl(containerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, page,
-                                tabControl);
+    HWND window =
+        createControl(containerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, page, tabControl);
     ui_.pages_.push_back(window);
     addContainer(spec, window, tabControl, POINT{0, tabStripHeight});
     return window;
 }
 
 HWND WindowBuilder::buildReportList(const UnitSpec& spec, const Container& parent) {
-    HWND view = createControl(WC_LISTVIEWW,
-                              LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                              WS_EX_CLIENTEDGE, spec, parent);
+    HWND view =
+        createControl(WC_LISTVIEWW, LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                      WS_EX_CLIENTEDGE, spec, parent);
     SendMessageW(view, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     if (spec.textColour) SendMessageW(view, LVM_SETTEXTCOLOR, 0, win32Colour(*spec.textColour));
     if (spec.background) {

@@ -47,7 +47,12 @@ protected:
     FakeNet net;
     FakeShell shell;
     DialogScript ownedBoxes;
-    Win32WindowSystem windows{scriptedMessageBoxes(ownedBoxes)};
+    std::vector<HWND> ownersOfOwnedBoxes;
+    Win32WindowSystem windows{[this](HWND owner, const std::wstring& text,
+                                     const std::wstring& title, UINT style) {
+        ownersOfOwnedBoxes.push_back(owner);
+        return scriptedMessageBoxes(ownedBoxes)(owner, text, title, style);
+    }};
     TempFolder temp;
     Program program{{}, ui, net, shell, windows, {}};
     std::vector<std::pair<UnitName, UiEvent>> raised;

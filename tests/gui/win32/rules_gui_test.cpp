@@ -76,6 +76,8 @@ TEST_F(RulesInTheWindow, RightClickDeleteThroughTheMenuThenSave) {
     EXPECT_EQ(ownedBoxes.shownBoxes[0].text, savedMessage());
     EXPECT_EQ(ownedBoxes.shownBoxes[0].title, "Tesmolen");
     EXPECT_EQ(ownedBoxes.shownBoxes[0].style, 0x40u);
+    EXPECT_EQ(ownersOfOwnedBoxes, (std::vector<HWND>{ui.mainWindow()}))
+        << "the first top-level window of the process is the main window";
     EXPECT_TRUE(program.state.windowList.empty());
 
     click(unit::readButton);

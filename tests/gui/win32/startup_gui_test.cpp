@@ -46,6 +46,37 @@ TEST(TheProgramAtStart, EndsAfterOneMessageWhenTheMakersHostsDoNotAnswer) {
     EXPECT_FALSE(IsWindowVisible(ui.mainWindow())) << "the window never opens";
 }
 
+// The user, closing the window once it is up.
+Win32Ui* closingUi = nullptr;
+void CALLBACK closeWhenUp(HWND, UINT, UINT_PTR, DWORD) {
+    if (IsWindowVisible(closingUi->mainWindow())) {
+        PostMessageW(closingUi->mainWindow(), WM_CLOSE, 0, 0);
+    }
+}
+
+TEST(TheProgramAtStart, EndsWithExitCodeZeroWhenTheWindowIsClosed) {
+    const Text site = "http://rules.test/kovrel/ad/";
+    const StoredValues stored{coded(site + "banner1.jpg", "abc"),
+                              coded(site + "banner2.jpg", "abcde"),
+                              coded(site + "banner3.jpg", "abcd"),
+                              coded(site + "notice.txt", "ab"),
+                              coded("C:\\hosts", "xyz"),
+                              "web.test",
+                              "rules.test"};
+    Win32Ui ui;
+    testing::FakeNet net;
+    net.answeringHosts = {{"web.test", 1}, {"rules.test", 1}};
+    testing::FakeShell shell;
+    Win32WindowSystem windows;
+    closingUi = &ui;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 200, closeWhenUp);
+    const int exitCode = runApplication(ui, {ui, net, shell, windows}, stored, eventBindings());
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_FALSE(IsWindow(ui.mainWindow()));
+    EXPECT_EQ(net.testedHosts, (std::vector<Text>{"web.test", "rules.test"}));
+}
+
 // The window as start-up leaves it, with the maker's site as shipped.
 class StartUpInTheWindow : public testing::GuiWindow {
 protected:

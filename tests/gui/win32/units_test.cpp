@@ -1,9 +1,10 @@
 // The window's units over their controls: the table's geometry and stacking, kept bytes, the IP
 // box, the stored pictures.
 
+#include "gui_window.hpp"
+// After gui_window.hpp, which brings windows.h.
 #include <commctrl.h>
 
-#include "gui_window.hpp"
 #include "ui/layout.hpp"
 #include "ui/unit_names.hpp"
 
@@ -48,6 +49,21 @@ TEST_F(Units, EarlierUnitsOfAParentLieAbove) {
     EXPECT_TRUE(liesAbove(control(unit::qrPicture), control(unit::disclaimerText)));
     EXPECT_TRUE(liesAbove(control(unit::banner), control(unit::tabControl)));
     EXPECT_TRUE(liesAbove(control(unit::supportLabel), control(unit::tabControl)));
+}
+
+TEST_F(Units, CursorsAreTheTablesOverTheirUnits) {
+    auto cursorOver = [this](UnitName name) {
+        HWND window = control(name);
+        SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    ui.selectPage(1);
+    EXPECT_EQ(cursorOver(unit::readButton), LoadCursorW(nullptr, IDC_HAND));
+    EXPECT_EQ(cursorOver(unit::saveButton), LoadCursorW(nullptr, IDC_UPARROW));
+    EXPECT_EQ(cursorOver(unit::banner), LoadCursorW(nullptr, IDC_HAND));
+    ui.selectPage(2);
+    EXPECT_EQ(cursorOver(unit::newRuleButton), LoadCursorW(nullptr, IDC_ARROW));
 }
 
 TEST_F(Units, StoredPicturesFillTheirSlots) {

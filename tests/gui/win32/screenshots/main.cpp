@@ -58,7 +58,8 @@ int main() {
     ui.dialogScript().active = true;  // a failed start-up reports without waiting for a click
     mainWindowCreated(program);
     if (ui.endedWith()) {
-        std::fprintf(stderr, "the maker's site does not answer (serve it with scripts/serve-site)\n");
+        std::fprintf(stderr,
+                     "the maker's site does not answer (serve it with scripts/serve-site)\n");
         return 1;
     }
     ui.showMainWindow();
@@ -67,10 +68,11 @@ int main() {
     // The settings tab with rules read into its list.
     ReportList& list = ui.list(unit::ruleList);
     list.setVisible(true);
-    parseRulesInto(gbk(u8"#站点A代码开始\r\n0.0.0.0 ads.example.com\r\n0.0.0.0 track.example.com\r\n"
-                       u8"#代码结束\r\n#站点B代码开始\r\n0.0.0.0 banner.example.net\r\n#代码结束\r\n"
-                       u8"#统计代码开始\r\n0.0.0.0 stats.example.org\r\n#"),
-                   list);
+    parseRulesInto(
+        gbk(u8"#站点A代码开始\r\n0.0.0.0 ads.example.com\r\n0.0.0.0 track.example.com\r\n"
+            u8"#代码结束\r\n#站点B代码开始\r\n0.0.0.0 banner.example.net\r\n#代码结束\r\n"
+            u8"#统计代码开始\r\n0.0.0.0 stats.example.org\r\n#"),
+        list);
     const char* names[] = {"1-instructions", "2-settings", "3-editor", "4-donation"};
     for (int page = 0; page < ui.pageCount() && page < 4; ++page) {
         ui.selectPage(page);
