@@ -30,7 +30,7 @@ function(tesmolen_build_win32_net_tests)
     add_dependencies(test_net_win32 page-opener)
     add_test(NAME test_net_win32
         COMMAND ${CMAKE_BINARY_DIR}/wine-window-run $<TARGET_FILE:test_net_win32>)
-    set_tests_properties(test_net_win32 PROPERTIES RUN_SERIAL TRUE)
+    set_tests_properties(test_net_win32 PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
 endfunction()
 
 if(WIN32)

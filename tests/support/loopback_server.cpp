@@ -146,6 +146,9 @@ void LoopbackServer::answer(std::intptr_t connectionId) {
         if (put <= 0) return;  // the client gave up
         sent += static_cast<size_t>(put);
     }
+    if (holding_.count(path) != 0) {
+        while (!stopping_) readable(connection, 50);
+    }
 }
 
 }  // namespace tesmolen::testing

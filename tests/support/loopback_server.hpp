@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -22,6 +23,11 @@ public:
     void reply(const std::string& path, std::string raw) { replies_[path] = std::move(raw); }
     // Replies "200 OK" with this body and its length.
     void page(const std::string& path, const std::string& body);
+    // Sends the raw reply, then holds the connection open without a further word.
+    void replyAndHold(const std::string& path, std::string raw) {
+        reply(path, std::move(raw));
+        holding_.insert(path);
+    }
 
     int port() const { return port_; }
     std::string host() const { return "127.0.0.1:" + std::to_string(port_); }
@@ -41,6 +47,7 @@ private:
     int port_ = 0;
     std::atomic<bool> stopping_{false};
     std::map<std::string, std::string> replies_;
+    std::set<std::string> holding_;
     std::thread thread_;
 };
 

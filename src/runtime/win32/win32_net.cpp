@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "runtime/codepage.hpp"
+#include "runtime/wide_text.hpp"
 
 namespace tesmolen {
 

@@ -5,7 +5,7 @@
 #include <shellapi.h>
 // clang-format on
 
-#include "runtime/codepage.hpp"
+#include "runtime/wide_text.hpp"
 
 namespace tesmolen {
 

@@ -1,6 +1,6 @@
 #include "runtime/win32/win32_window_system.hpp"
 
-#include "runtime/codepage.hpp"
+#include "runtime/wide_text.hpp"
 
 namespace tesmolen {
 

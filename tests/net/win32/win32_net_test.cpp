@@ -1,8 +1,10 @@
 #include "runtime/win32/win32_net.hpp"
 
 #include <gtest/gtest.h>
+#include <winsock2.h>
 
 #include <chrono>
+#include <vector>
 
 #include "support/loopback_server.hpp"
 
@@ -77,6 +79,13 @@ TEST_F(Win32NetTest, AServerThatNeverAnswersGivesNoBytesOnceTheAnswerTimeIsOver)
     EXPECT_LT(taken, 10s) << "the read waits for the answer time, not for the total time";
 }
 
+TEST_F(Win32NetTest, AReplyThatStopsHalfWayGivesNoBytesOnceTheAnswerTimeIsOver) {
+    server.replyAndHold("/stalled", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nfirst part");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(net.httpRead(server.url("/stalled")), "");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+}
+
 TEST_F(Win32NetTest, ReachabilityIsTheTimeAConnectionTakes) {
     EXPECT_GE(net.reachability(server.host()), 0);
     EXPECT_GE(net.reachability(server.host(), 0), 0) << "no waiting time means the default";
@@ -90,12 +99,52 @@ TEST_F(Win32NetTest, AClosedPortOrAnUnknownHostIsUnreachable) {
     EXPECT_EQ(net.reachability("127.0.0.1:notaport"), -1);
 }
 
+// A port whose listener never accepts: once its queue is full, the system leaves further
+// connections unanswered.
+class FullQueue {
+public:
+    FullQueue() {
+        WSADATA data;
+        WSAStartup(MAKEWORD(2, 2), &data);
+        listener_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        int length = sizeof address;
+        bind(listener_, reinterpret_cast<sockaddr*>(&address), length);
+        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+        listen(listener_, 1);
+        port_ = ntohs(address.sin_port);
+        for (int i = 0; i < 4; ++i) {
+            SOCKET waiting = socket(AF_INET, SOCK_STREAM, 0);
+            u_long nonBlocking = 1;
+            ioctlsocket(waiting, FIONBIO, &nonBlocking);
+            connect(waiting, reinterpret_cast<sockaddr*>(&address), length);
+            queued_.push_back(waiting);
+        }
+    }
+    ~FullQueue() {
+        for (SOCKET waiting : queued_) closesocket(waiting);
+        closesocket(listener_);
+        WSACleanup();
+    }
+    FullQueue(const FullQueue&) = delete;
+    FullQueue& operator=(const FullQueue&) = delete;
+
+    Text host() const { return "127.0.0.1:" + std::to_string(port_); }
+
+private:
+    SOCKET listener_;
+    int port_ = 0;
+    std::vector<SOCKET> queued_;
+};
+
 TEST_F(Win32NetTest, AHostThatDoesNotAnswerIsUnreachableAfterTheWaitingTime) {
-    // An address of the documentation block, routed nowhere: the connection is never answered.
+    const FullQueue full;
     const auto start = std::chrono::steady_clock::now();
-    const int result = net.reachability("192.0.2.1", 700);
+    EXPECT_EQ(net.reachability(full.host(), 700), -1);
     const auto taken = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(result, -1);
+    EXPECT_GE(taken, 600ms);
     EXPECT_LT(taken, 5s);
 }
 

@@ -114,7 +114,7 @@ BOOL CALLBACK findOwnedBox(HWND window, LPARAM context) {
 // Waits for a visible box owned by the window, reads its title and presses Yes on it.
 void pressYesOnOwnedBox(HWND owner, std::wstring& boxTitle) {
     OwnedBoxSearch search{owner};
-    for (int i = 0; i < 400 && search.box == nullptr; ++i) {
+    for (int i = 0; i < 2400 && search.box == nullptr; ++i) {
         Sleep(25);
         EnumWindows(findOwnedBox, reinterpret_cast<LPARAM>(&search));
     }

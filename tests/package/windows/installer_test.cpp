@@ -115,18 +115,18 @@ std::optional<ShortcutTarget> shortcutTarget(const fs::path& link) {
     return target;
 }
 
-// The program's manifest as text, empty when it has none.
-std::string manifestOf(const fs::path& program) {
+// The bytes of one resource of the program, empty when it has none.
+std::string resourceOf(const fs::path& program, LPCWSTR type, LPCWSTR name) {
     HMODULE module = LoadLibraryExW(program.c_str(), nullptr,
                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (module == nullptr) return {};
-    std::string text;
-    if (HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24))) {
-        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
-        text.assign(bytes, SizeofResource(module, found));
+    std::string bytes;
+    if (HRSRC found = FindResourceW(module, name, type)) {
+        const auto* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
+        bytes.assign(data, SizeofResource(module, found));
     }
     FreeLibrary(module);
-    return text;
+    return bytes;
 }
 
 std::optional<VS_FIXEDFILEINFO> versionOf(const fs::path& program) {
@@ -203,13 +203,17 @@ TEST(Installer, InstallsStartsAndUninstallsLeavingNothing) {
     EXPECT_EQ(registryText(L"QuietUninstallString"), quoted(uninstaller) + L" /S");
 
     // The installed program asks for an administrator, uses the system's visual style and
-    // carries its version record.
-    const std::string manifest = manifestOf(program);
+    // carries its icon and version record.
+    const std::string manifest = resourceOf(program, RT_MANIFEST, MAKEINTRESOURCEW(1));
     EXPECT_NE(manifest.find("level=\"requireAdministrator\""), std::string::npos) << manifest;
     EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
               std::string::npos)
         << manifest;
     EXPECT_NE(manifest.find("<dpiAware"), std::string::npos) << manifest;
+    // The icon group: reserved, type, then the number of icons, five sizes.
+    const std::string icons = resourceOf(program, RT_GROUP_ICON, MAKEINTRESOURCEW(1));
+    ASSERT_GE(icons.size(), 6u);
+    EXPECT_EQ(icons[4] | icons[5] << 8, 5);
     const std::optional<VS_FIXEDFILEINFO> version = versionOf(program);
     ASSERT_TRUE(version);
     EXPECT_EQ(version->dwFileVersionMS, 0x00020000u);
