@@ -52,6 +52,10 @@ public:
     int rowCount() const override { return rows_.rowCount(); }
     void deleteRow(int row) override;
     int selectedRow() const override { return selected_; }
+    void visitColumn(int column,
+                     const std::function<void(std::string_view)>& visit) const override {
+        rows_.visitColumn(column, visit);
+    }
 
     void select(int row) { selected_ = row; }
     std::vector<Row> rows() const;
