@@ -11,15 +11,6 @@
 
 namespace tesmolen {
 
-namespace {
-
-[[noreturn]] void noSuchUnit(UnitName name) {
-    throw std::logic_error("no unit of that kind: " +
-                           std::string(reinterpret_cast<const char*>(name.data()), name.size()));
-}
-
-}  // namespace
-
 Win32Ui::Win32Ui() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
                                                        ICC_INTERNET_CLASSES | ICC_STANDARD_CLASSES};
@@ -33,34 +24,25 @@ Win32Ui::~Win32Ui() {
     }
 }
 
-template <typename Kind>
-Kind& Win32Ui::find(UnitName name) {
-    auto found = units_.find(name);
-    if (found == units_.end()) noSuchUnit(name);
-    auto* unit = dynamic_cast<Kind*>(found->second.get());
-    if (unit == nullptr) noSuchUnit(name);
-    return *unit;
-}
-
 Unit& Win32Ui::window() {
     if (!windowUnit_) throw std::logic_error("the main window has not been created");
     return *windowUnit_;
 }
 
 Unit& Win32Ui::unit(UnitName name) {
-    return find<Win32Unit>(name);
+    return findUnit<Win32Unit>(units_, name);
 }
 ReportList& Win32Ui::list(UnitName name) {
-    return find<Win32ReportList>(name);
+    return findUnit<Win32ReportList>(units_, name);
 }
 GraphicButton& Win32Ui::graphicButton(UnitName name) {
-    return find<Win32GraphicButton>(name);
+    return findUnit<Win32GraphicButton>(units_, name);
 }
 Timer& Win32Ui::timer(UnitName name) {
-    return find<Win32Timer>(name);
+    return findUnit<Win32Timer>(units_, name);
 }
 FileDialog& Win32Ui::fileDialog(UnitName name) {
-    return find<Win32FileDialog>(name);
+    return findUnit<Win32FileDialog>(units_, name);
 }
 
 int Win32Ui::messageBox(const Text& text, MessageButtons buttons, const Text& title) {

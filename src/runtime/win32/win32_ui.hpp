@@ -11,6 +11,7 @@
 
 #include "runtime/dialog_script.hpp"
 #include "runtime/ui.hpp"
+#include "runtime/unit_table.hpp"
 #include "runtime/win32/gdi_owners.hpp"
 #include "runtime/win32/picture_button.hpp"
 #include "runtime/win32/win32_units.hpp"
@@ -74,8 +75,6 @@ public:
 private:
     friend class WindowBuilder;
 
-    template <typename Kind>
-    Kind& find(UnitName name);
     void raise(UnitName unit, UiEvent event);
     void publishRows();
     void showCurrentPage();
@@ -89,7 +88,7 @@ private:
 
     HWND window_ = nullptr;
     std::unique_ptr<Win32Unit> windowUnit_;
-    std::map<std::u8string, std::unique_ptr<Win32Unit>, std::less<>> units_;
+    UnitTable<Win32Unit> units_;
     std::vector<std::unique_ptr<PictureButton>> pictureButtons_;
     std::unordered_map<HWND, ControlLook> looks_;
     std::unordered_map<HWND, Win32ReportList*> lists_;
