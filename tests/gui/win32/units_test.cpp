@@ -4,7 +4,9 @@
 #include "gui_window.hpp"
 // After gui_window.hpp, which brings windows.h.
 #include <commctrl.h>
+#include <dlgs.h>
 
+#include "runtime/codepage.hpp"
 #include "runtime/win32/file_dialog.hpp"
 #include "ui/layout.hpp"
 #include "ui/unit_names.hpp"
@@ -140,6 +142,46 @@ TEST_F(Units, PicturesAreClickedWithTheMouse) {
     clickPicture(unit::banner);
     ASSERT_EQ(shell.openedPages.size(), 1u);
     EXPECT_NE(shell.openedPages[0].find("/kovrel/ad/ads.html"), Text::npos);
+}
+
+// The system's file dialog as the user meets it: the hook reads its title, types a name without
+// extension into its file name box and confirms.
+struct DialogAnswer {
+    std::wstring typed;
+    std::wstring title;
+} dialogAnswer;
+
+LRESULT CALLBACK answerFileDialog(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && dialogAnswer.title.empty()) {
+        auto dialog = reinterpret_cast<HWND>(wParam);
+        wchar_t kind[16] = {};
+        GetClassNameW(dialog, kind, 16);
+        if (lstrcmpW(kind, L"#32770") == 0) {
+            wchar_t title[128] = {};
+            GetWindowTextW(dialog, title, 128);
+            dialogAnswer.title = title[0] != 0 ? title : L"(none)";
+            SetDlgItemTextW(dialog, cmb13, dialogAnswer.typed.c_str());
+            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(Units, TheSystemsSaveDialogTakesTheSettings) {
+    FileDialog& dialog = ui.fileDialog(unit::fileDialog);
+    dialog.setKind(FileDialogKind::save);
+    dialog.setTitle("\xB5\xBC\xB3\xF6");  // 导出
+    dialog.setFilter("\xC6\xC1\xB1\xCE\xB9\xE6\xD4\xF2(*.ad)|*.ad");
+    dialog.setInitialFolder(temp.path(""));
+    dialog.setDefaultExtension("ad");
+    dialogAnswer = {gbkToWide(temp.path("exported")), {}};
+    ui.dialogScript().active = false;
+    HHOOK hook = SetWindowsHookExW(WH_CBT, answerFileDialog, nullptr, GetCurrentThreadId());
+    const bool confirmed = dialog.show();
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(dialogAnswer.title, L"导出");
+    ASSERT_TRUE(confirmed);
+    EXPECT_EQ(dialog.chosenFile(), temp.path("exported.ad")) << "the default extension is added";
 }
 
 TEST(FileDialogFilter, BarsBecomeTheZerosTheCommonDialogWants) {
