@@ -1,5 +1,7 @@
 // The real rule list on Qt's offscreen platform: filling 100,000 rows and painting once,
-// against a plain QTreeWidget given the same rows; and scrolling to the end and back.
+// against a plain QTreeWidget given the same rows; scrolling to the end and back; reading a
+// 10 MB hosts file of four huge rules into the window, against the same size in 100,000 small
+// rules; and showing the list's tab again over the four huge rules.
 
 #include <benchmark/benchmark.h>
 
@@ -9,35 +11,46 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "blocklist.hpp"
+#include "list_rows.hpp"
 #include "ratios.hpp"
 #include "rules/read_rules.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/qt/qt_ui.hpp"
+#include "support/fake_seams.hpp"
 #include "support/fake_ui.hpp"
 #include "ui/unit_names.hpp"
 
 namespace tesmolen::bench {
 namespace {
 
-struct Rows {
-    std::vector<Text> numbers;
-    std::vector<Text> bodies;
-};
+namespace fs = std::filesystem;
 
-const Rows& rows() {
-    static const Rows all = [] {
-        testing::FakeReportList list;
-        parseRulesInto(ruleBlocksText(100000, 10u << 20), list);
-        return Rows{list.numbers(), list.bodies()};
-    }();
-    return all;
-}
+// A hosts file of `blocks` rules in about 10 MB, removed at the end of the run.
+struct HostsFile {
+    fs::path path;
+    HostsFile(const char* name, int blocks)
+        : path(fs::temp_directory_path() / name) {
+        std::ofstream(path, std::ios::binary) << ruleBlocksText(blocks, 10u << 20);
+    }
+    ~HostsFile() {
+        std::error_code ec;
+        fs::remove(path, ec);
+    }
+};
 
 struct Window {
     QtUi ui;
+    testing::FakeNet net;
+    testing::FakeShell shell;
+    testing::FakeWindowSystem windows;
+    Program program{{}, ui, net, shell, windows, {}};
+    HostsFile fourRules{"tesmolen-bench-four-rules", 4};
+    HostsFile smallRules{"tesmolen-bench-small-rules", 100000};
     Window() {
         ui.createMainWindow([](UnitName, UiEvent) {});
         ui.showMainWindow();
@@ -53,7 +66,7 @@ Window& window() { return *theWindow; }
 
 void fillOurs(benchmark::State& state) {
     ReportList& list = window().ui.list(unit::ruleList);
-    const Rows& r = rows();
+    const ListRows& r = hundredThousandRows();
     for (auto _ : state) {
         state.PauseTiming();
         list.deleteAllRows();
@@ -73,7 +86,7 @@ void fillTreeWidget(benchmark::State& state) {
     tree.setColumnCount(2);
     tree.resize(418, 292);
     tree.show();
-    const Rows& r = rows();
+    const ListRows& r = hundredThousandRows();
     for (auto _ : state) {
         state.PauseTiming();
         tree.clear();
@@ -101,6 +114,38 @@ void scrollToEndAndBack(benchmark::State& state) {
     }
 }
 
+void readIntoTheWindow(const fs::path& hosts) {
+    window().program.state.hostsPath = hosts.string();
+    readRules(window().program);
+    QApplication::processEvents();  // back in the event loop, as after a command
+}
+
+void readAndPaint(benchmark::State& state, const HostsFile& hosts) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        window().ui.list(unit::ruleList).deleteAllRows();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        readIntoTheWindow(hosts.path);
+        window().ui.mainWindow()->grab();
+    }
+}
+
+void readFourRules(benchmark::State& state) { readAndPaint(state, window().fourRules); }
+void readSmallRules(benchmark::State& state) { readAndPaint(state, window().smallRules); }
+
+void showTheListAgain(benchmark::State& state) {
+    readIntoTheWindow(window().fourRules.path);
+    for (auto _ : state) {
+        state.PauseTiming();
+        window().ui.selectPage(0);
+        window().ui.mainWindow()->grab();
+        state.ResumeTiming();
+        window().ui.selectPage(1);
+        window().ui.mainWindow()->grab();
+    }
+}
+
 }  // namespace
 }  // namespace tesmolen::bench
 
@@ -119,6 +164,15 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("list/ours/scroll-end-and-back-100k", scrollToEndAndBack)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
+    benchmark::RegisterBenchmark("list/read-and-paint/four-rules-10MB", readFourRules)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("list/read-and-paint/100k-rules-10MB", readSmallRules)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("list/show-again/four-rules-10MB", showTheListAgain)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     MedianReporter reporter;
@@ -126,11 +180,16 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     bool holds = checkComparisons({{"fill and paint 100k rows vs QTreeWidget",
                                     "list/ours/fill-and-paint-100k",
-                                    "list/qtreewidget/fill-and-paint-100k", 0.2}},
+                                    "list/qtreewidget/fill-and-paint-100k", 0.2},
+                                   {"read 4 rules vs 100k rules, 10 MB, painted",
+                                    "list/read-and-paint/four-rules-10MB",
+                                    "list/read-and-paint/100k-rules-10MB", 2.0}},
                                    reporter.medians());
     // A repaint that takes longer than a frame or two is a stall the user sees.
     holds = checkLimit("scroll to the end and back, 100k rows", "list/ours/scroll-end-and-back-100k",
                        0.050, reporter.medians()) && holds;
+    holds = checkLimit("show the tab of 4 rules of 10 MB again", "list/show-again/four-rules-10MB",
+                       0.005, reporter.medians()) && holds;
     std::printf("%s\n", holds ? "every bound holds" : "a bound was exceeded");
     return holds ? 0 : 1;
 }

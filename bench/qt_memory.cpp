@@ -40,8 +40,9 @@ int main(int argc, char** argv) {
     const fs::path hosts = fs::temp_directory_path() / "tesmolen-memory-hosts";
     const std::string kind = argc > 1 ? argv[1] : "rule-blocks";
     {
-        const Text text = kind == "blocklist" ? bench::blocklistHostsText(10u << 20)
-                                              : bench::ruleBlocksText(100000, 10u << 20);
+        const Text text = kind == "blocklist"    ? bench::blocklistHostsText(10u << 20)
+                          : kind == "four-rules" ? bench::ruleBlocksText(4, 10u << 20)
+                                                 : bench::ruleBlocksText(100000, 10u << 20);
         std::ofstream(hosts, std::ios::binary) << text;
     }
     const auto fileSize = static_cast<double>(fs::file_size(hosts));

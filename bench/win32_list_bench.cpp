@@ -11,31 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "blocklist.hpp"
+#include "list_rows.hpp"
 #include "ratios.hpp"
-#include "rules/read_rules.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/win32/win32_ui.hpp"
-#include "support/fake_ui.hpp"
 #include "ui/layout.hpp"
 #include "ui/unit_names.hpp"
 
 namespace tesmolen::bench {
 namespace {
-
-struct Rows {
-    std::vector<Text> numbers;
-    std::vector<Text> bodies;
-};
-
-const Rows& rows() {
-    static const Rows all = [] {
-        testing::FakeReportList list;
-        parseRulesInto(ruleBlocksText(100000, 10u << 20), list);
-        return Rows{list.numbers(), list.bodies()};
-    }();
-    return all;
-}
 
 // Handles what the window has been sent, as the message loop does after a command.
 void handleMessages() {
@@ -65,7 +49,7 @@ Window* theWindow = nullptr;
 
 void fillOurs(benchmark::State& state) {
     ReportList& list = theWindow->ui.list(unit::ruleList);
-    const Rows& r = rows();
+    const ListRows& r = hundredThousandRows();
     for (auto _ : state) {
         state.PauseTiming();
         list.deleteAllRows();
@@ -99,7 +83,7 @@ void fillPlainListView(benchmark::State& state) {
         SendMessageW(view, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index++),
                      reinterpret_cast<LPARAM>(&entry));
     }
-    const Rows& r = rows();
+    const ListRows& r = hundredThousandRows();
     for (auto _ : state) {
         state.PauseTiming();
         SendMessageW(view, LVM_DELETEALLITEMS, 0, 0);
@@ -138,7 +122,7 @@ int main(int argc, char** argv) {
     using namespace tesmolen::bench;
     Window benchWindow;
     theWindow = &benchWindow;
-    rows();
+    hundredThousandRows();
     benchmark::RegisterBenchmark("list/ours/fill-and-paint-100k", fillOurs)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();

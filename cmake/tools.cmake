@@ -8,13 +8,18 @@ target_link_libraries(tesmolen_rulefile_pieces PUBLIC tesmolen_core)
 
 add_executable(tesmolen-rulefile ${CMAKE_CURRENT_SOURCE_DIR}/tools/tesmolen_rulefile.cpp)
 target_link_libraries(tesmolen-rulefile PRIVATE tesmolen_rulefile_pieces)
+if(WIN32)
+    # CommandLineToArgvW: the arguments as the wide command line holds them.
+    target_link_libraries(tesmolen-rulefile PRIVATE shell32)
+endif()
 
 # The test suite of tools/ is made by tests/CMakeLists.txt, after this file has run.
 function(tesmolen_link_tool_tests)
     if(TARGET test_tools)
         target_link_libraries(test_tools PRIVATE tesmolen_rulefile_pieces)
         target_compile_definitions(test_tools PRIVATE
-            TESMOLEN_RULEFILE_TOOL="$<TARGET_FILE:tesmolen-rulefile>")
+            TESMOLEN_RULEFILE_TOOL="$<TARGET_FILE:tesmolen-rulefile>"
+            TESMOLEN_CMAKE_COMMAND="${CMAKE_COMMAND}")
         add_dependencies(test_tools tesmolen-rulefile)
     endif()
 endfunction()

@@ -24,6 +24,10 @@ public:
     int rowCount() const override { return rows_.rowCount(); }
     void deleteRow(int row) override { rows_.deleteRow(row); }
     int selectedRow() const override { return -1; }
+    void visitColumn(int column,
+                     const std::function<void(std::string_view)>& visit) const override {
+        rows_.visitColumn(column, visit);
+    }
 
 private:
     RowStore rows_;

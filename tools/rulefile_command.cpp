@@ -3,6 +3,7 @@
 #include "memory_report_list.hpp"
 #include "rules/hosts_text.hpp"
 #include "rules/read_rules.hpp"
+#include "runtime/codepage.hpp"
 #include "textsvc/text_cipher.hpp"
 
 namespace tesmolen::tools {
@@ -49,17 +50,41 @@ bool isOption(std::string_view arg, std::string_view name) {
     return arg.starts_with(name) && (arg.size() == name.size() || arg[name.size()] == '=');
 }
 
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// "e5b9bf" as the bytes E5 B9 BF; nothing for an odd length, a stray character or a zero byte,
+// which no program text holds.
+std::optional<Text> bytesOfHex(std::string_view hex) {
+    if (hex.size() % 2 != 0) return std::nullopt;
+    Text bytes;
+    for (std::size_t at = 0; at < hex.size(); at += 2) {
+        const int high = hexDigit(hex[at]);
+        const int low = hexDigit(hex[at + 1]);
+        if (high < 0 || low < 0 || high + low == 0) return std::nullopt;
+        bytes += static_cast<char>(high * 16 + low);
+    }
+    return bytes;
+}
+
 }  // namespace
 
 std::string_view usageText() {
-    return "usage: tesmolen-rulefile encode [--key K] [--salt XY]  < text       > rule file\n"
-           "       tesmolen-rulefile decode [--key K]              < rule file  > text\n"
-           "       tesmolen-rulefile rows                          < rules text > row lines\n"
-           "       tesmolen-rulefile hosts                         < rules text > hosts text\n"
-           "The key defaults to \"Tesmolen\" and is taken as its bytes; the salt is two letters\n"
-           "A..Z, random when not given. Input texts end at their first zero byte. rows prints\n"
-           "one line per rule: its number, a TAB and its body with \\, CR, LF and TAB written\n"
-           "as \\\\, \\r, \\n and \\t.\n";
+    return "usage: tesmolen-rulefile encode [KEY] [--salt XY] [--text T] < text > rule file\n"
+           "       tesmolen-rulefile decode [KEY]              < rule file  > text\n"
+           "       tesmolen-rulefile rows                      < rules text > row lines\n"
+           "       tesmolen-rulefile hosts                     < rules text > hosts text\n"
+           "KEY is --key K, text as typed (UTF-8 outside Windows), coded in GBK as the program\n"
+           "codes its title, or --key-bytes HEX, the key's exact bytes. It defaults to\n"
+           "\"Tesmolen\". The salt is two letters A..Z, random when not given. --text codes T,\n"
+           "turned into GBK like the key, in place of standard input. Input texts end at their\n"
+           "first zero byte. hosts prints what a save writes over a hosts file holding the\n"
+           "rules text. rows prints one line per rule: its number, a TAB and its body with \\,\n"
+           "CR, LF and TAB written as \\\\, \\r, \\n and \\t.\n";
 }
 
 std::variant<RuleFileCommand, std::string> parseArguments(std::span<const std::string_view> args) {
@@ -80,12 +105,25 @@ std::variant<RuleFileCommand, std::string> parseArguments(std::span<const std::s
     std::size_t at = 1;
     while (at < args.size()) {
         std::string_view arg = args[at];
-        if (action->takesKey && isOption(arg, "--key")) {
-            if (keyGiven) return std::string("--key given twice");
-            auto value = optionValue(args, at, "--key");
-            if (!value) return missingValue("--key");
-            command.key = *value;
+        if (action->takesKey && (isOption(arg, "--key") || isOption(arg, "--key-bytes"))) {
+            if (keyGiven) return std::string("the key is given twice");
+            const std::string_view name = isOption(arg, "--key") ? "--key" : "--key-bytes";
+            auto value = optionValue(args, at, name);
+            if (!value) return missingValue(name);
+            auto key = name == "--key" ? utf8ToGbkExactly(*value) : bytesOfHex(*value);
+            if (!key) {
+                return name == "--key"
+                           ? "the key has no GBK form: " + *value
+                           : "--key-bytes needs pairs of hex digits, none 00: " + *value;
+            }
+            command.key = *key;
             keyGiven = true;
+        } else if (action->takesSalt && isOption(arg, "--text")) {
+            if (command.text) return std::string("--text given twice");
+            auto value = optionValue(args, at, "--text");
+            if (!value) return missingValue("--text");
+            command.text = utf8ToGbkExactly(*value);
+            if (!command.text) return "the text has no GBK form: " + *value;
         } else if (action->takesSalt && isOption(arg, "--salt")) {
             if (command.salt) return std::string("--salt given twice");
             auto value = optionValue(args, at, "--salt");
@@ -139,17 +177,20 @@ Text rowLines(const Text& rulesText) {
 Text hostsTextOfRules(const Text& rulesText) {
     MemoryReportList list;
     parseRulesInto(rulesText, list);
-    return hostsTextOf(list);
+    return savedHostsText(rulesText, list);
 }
 
 Bytes runCommand(const RuleFileCommand& command, const Bytes& input) {
     switch (command.action) {
-        case RuleFileAction::encode:
+        case RuleFileAction::encode: {
             // The program codes texts, which end at their first zero byte.
-            return command.salt ? encodeTextWithSalt(toText(input), command.key, *command.salt)
-                                : encodeText(toText(input), command.key);
+            const Text text = command.text ? *command.text : toText(input);
+            return command.salt ? encodeTextWithSalt(text, command.key, *command.salt)
+                                : encodeText(text, command.key);
+        }
         case RuleFileAction::decode:
-            return decodeText(input, command.key);
+            // As the program reads a rule file: its text ends at the first zero byte.
+            return decodeText(toText(input), command.key);
         case RuleFileAction::rows:
             return rowLines(toText(input));
         case RuleFileAction::hosts:

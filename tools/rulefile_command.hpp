@@ -16,11 +16,14 @@ enum class RuleFileAction { encode, decode, rows, hosts, help };
 
 struct RuleFileCommand {
     RuleFileAction action = RuleFileAction::help;
-    Text key = "Tesmolen";
+    Text key = "Tesmolen";     // in GBK, as the program keys its files with its title
     std::optional<Text> salt;  // encode only; without it a random one is drawn
+    std::optional<Text> text;  // encode only; in GBK, coded in place of standard input
 };
 
-// The command, or the reason the arguments make none. Arguments exclude the program name.
+// The command, or the reason the arguments make none. Arguments exclude the program name and
+// are UTF-8 (on Windows made from the wide command line); a key or a text given as such is
+// turned into GBK, and refused when it has no GBK form.
 std::variant<RuleFileCommand, std::string> parseArguments(std::span<const std::string_view> args);
 
 // What the command writes to standard output for these input bytes.
@@ -34,7 +37,8 @@ Text escapedBody(std::string_view body);
 // One line per row that reading the rules text gives: number, TAB, escaped body, LF.
 Text rowLines(const Text& rulesText);
 
-// The hosts text that saving the rows of the rules text writes.
+// What a save writes over a hosts file that holds the rules text: its system entries, then the
+// rule blocks of its rows.
 Text hostsTextOfRules(const Text& rulesText);
 
 }  // namespace tesmolen::tools

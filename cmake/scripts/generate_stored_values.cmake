@@ -2,12 +2,12 @@
 # own key with a fixed salt. Run by cmake/stored_values.cmake with TOOL, OUTPUT, WEB_HOST,
 # RULE_HOST and HOSTS_PATH set, and EMULATOR when the tool is a program of another system.
 
+# The tool turns the value, UTF-8 here, into GBK as the program's texts are; a value without a
+# GBK form stops the build.
 function(code value key salt result)
-    set(plain ${OUTPUT}.${key}.txt)
-    file(WRITE ${plain} "${value}")
-    execute_process(COMMAND ${EMULATOR} ${TOOL} encode --key ${key} --salt ${salt}
-        INPUT_FILE ${plain} OUTPUT_VARIABLE cipher RESULT_VARIABLE failed)
-    file(REMOVE ${plain})
+    execute_process(
+        COMMAND ${EMULATOR} ${TOOL} encode --key ${key} --salt ${salt} --text "${value}"
+        OUTPUT_VARIABLE cipher RESULT_VARIABLE failed)
     if(failed OR NOT cipher MATCHES "^[A-Z]+$")
         message(FATAL_ERROR "tesmolen-rulefile could not code \"${value}\"")
     endif()

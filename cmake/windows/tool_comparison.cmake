@@ -26,7 +26,6 @@ function(tesmolen_add_tool_comparison)
             -DWORK=${CMAKE_BINARY_DIR}/tool-comparison
             "-DCORPUS=${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/*/*;${CMAKE_SOURCE_DIR}/site-src/*;${CMAKE_SOURCE_DIR}/site-src/rules/*;${CMAKE_SOURCE_DIR}/site/kovrel/ad/rules/*"
             -P ${CMAKE_SOURCE_DIR}/cmake/windows/compare_rulefile_tools.cmake)
-    add_dependencies(tesmolen-rulefile linux_rulefile_tool)
     add_test(NAME windows_programs_stand_alone
         COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP}
             -DPROGRAMS=$<TARGET_FILE:tesmolen-rulefile>

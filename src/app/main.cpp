@@ -30,6 +30,7 @@ int main() {
 #include "runtime/product.hpp"
 #include "runtime/qt/curl_net.hpp"
 #include "runtime/qt/desktop_shell.hpp"
+#include "runtime/qt/installed_hosts_writer.hpp"
 #include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/qt_window_system.hpp"
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromUtf8(product::version));
     application.setProperty("applicationDescription", toQString(product::description));
 
+    useInstalledHostsWriter();
     QtUi ui;
     CurlNet net;
     DesktopShell shell;

@@ -1,6 +1,7 @@
 #include "rulefiles/backup_restore.hpp"
 
 #include "rules/read_rules.hpp"
+#include "rules/rule_texts.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
 #include "runtime/message_boxes.hpp"
@@ -87,13 +88,15 @@ void restoreData(Program& program) {
         return;
     }
     if (!askYesNo(program, restoreQuestion())) return;
-    // A backup that cannot be read leaves the rows as they are rather than emptying the list.
+    // A backup that cannot be read, or that decodes to no rules (another key, another kind of
+    // file, no "#" pair), leaves the rows as they are rather than emptying the list.
     const std::optional<Bytes> backup = readWholeFileIfReadable(state.backupPath);
-    if (!backup) {
+    Text rulesText = backup ? decodeText(toText(*backup), state.titleText) : Text();
+    if (!holdsRules(rulesText)) {
         report(program, restoreFailedMessage());
         return;
     }
-    state.currentRulesText = decodeText(toText(*backup), state.titleText);
+    state.currentRulesText = std::move(rulesText);
     ReportList& list = program.ui.list(unit::ruleList);
     list.deleteAllRows();
     list.setVisible(true);

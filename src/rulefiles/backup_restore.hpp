@@ -15,7 +15,8 @@ void popUpBackupRestoreMenu(Program& program);
 void backupData(Program& program);
 
 // 还原数据: after a question, replaces the rows by the rules of the backup file. The hosts file
-// is not touched; the rows reach it with the next save.
+// is not touched; the rows reach it with the next save. A backup that cannot be read or that
+// decodes to no rules text with a rule is reported and keeps the rows.
 void restoreData(Program& program);
 
 }  // namespace tesmolen

@@ -1,6 +1,7 @@
 #include "rulefiles/import_export.hpp"
 
 #include "rules/read_rules.hpp"
+#include "rules/rule_texts.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
 #include "runtime/message_boxes.hpp"
@@ -48,8 +49,15 @@ void importRuleFile(Program& program) {
         report(program, importFailedMessage());
         return;
     }
+    // A file made under another key, or one that is no rule file, decodes to noise; its rows
+    // would reach the hosts file with the next save.
+    Text rulesText = decodeText(toText(*ruleFile), program.state.titleText);
+    if (!holdsRules(rulesText)) {
+        report(program, importFailedMessage());
+        return;
+    }
     program.ui.list(unit::ruleList).setVisible(true);
-    program.state.currentRulesText = decodeText(toText(*ruleFile), program.state.titleText);
+    program.state.currentRulesText = std::move(rulesText);
     parseRules(program);
 }
 

@@ -8,8 +8,8 @@
 namespace tesmolen {
 
 // 导入规则: adds the rules of a chosen rule file to the rows shown, numbered from "1". The
-// hosts file is not touched; the rows reach it with the next save. A file that cannot be read
-// is reported and changes nothing.
+// hosts file is not touched; the rows reach it with the next save. A file that cannot be read,
+// or that decodes to no rules text with a rule, is reported and changes nothing.
 void importRuleFile(Program& program);
 
 // 导出规则: writes the editor text of the preview box as a rule file. Silent on success; a file

@@ -22,7 +22,17 @@ const Text& hostEmptyMessage() {
     return text;
 }
 
+const Text& hashInNameMessage() {
+    static const Text text = gbk(u8"网站名称和屏蔽域名中不能包含#号");
+    return text;
+}
+
 namespace {
+
+// "#" delimits rules: one inside a site name or host would split the rule when it is read.
+bool holdsHash(const Text& text) {
+    return text.find('#') != Text::npos;
+}
 
 // The preview box collects every rule made since the start; nothing clears it.
 void appendToPreview(Program& program, const Text& piece) {
@@ -37,6 +47,10 @@ void newRule(Program& program) {
     const Text siteName = ui.unit(unit::siteNameBox).text();
     if (siteName.empty()) {
         report(program, siteNameEmptyMessage());
+        return;
+    }
+    if (holdsHash(siteName)) {
+        report(program, hashInNameMessage());
         return;
     }
     appendToPreview(program, editorHead(siteName));
@@ -55,6 +69,10 @@ void addEntry(Program& program) {
     const Text host = ui.unit(unit::hostBox).text();
     if (host.empty()) {
         report(program, hostEmptyMessage());
+        return;
+    }
+    if (holdsHash(host)) {
+        report(program, hashInNameMessage());
         return;
     }
     appendToPreview(program, editorEntry(ipAddress, host));

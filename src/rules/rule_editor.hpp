@@ -21,5 +21,6 @@ void clearIp(Program& program);
 const Text& siteNameEmptyMessage();  // 网站名称不可为空
 const Text& ipEmptyMessage();        // IP地址不可为空
 const Text& hostEmptyMessage();      // 屏蔽网址不可为空
+const Text& hashInNameMessage();     // 网站名称和屏蔽域名中不能包含#号
 
 }  // namespace tesmolen

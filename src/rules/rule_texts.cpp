@@ -1,5 +1,7 @@
 #include "rules/rule_texts.hpp"
 
+#include <algorithm>
+
 #include "runtime/codepage.hpp"
 
 namespace tesmolen {
@@ -19,7 +21,7 @@ const Text& blockClosing() {
     return text;
 }
 
-void appendRuleBlock(Text& hostsText, const Text& body) {
+void appendRuleBlock(Text& hostsText, std::string_view body) {
     hostsText += blockOpening;
     hostsText += body;
     hostsText += blockClosing();
@@ -30,6 +32,13 @@ Text composeRuleBlock(const Text& body) {
     block.reserve(body.size() + blockOpening.size() + blockClosing().size());
     appendRuleBlock(block, body);
     return block;
+}
+
+bool holdsRules(std::string_view text) {
+    const bool controlFree = std::ranges::none_of(text, [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 && c != '\r' && c != '\n' && c != '\t';
+    });
+    return controlFree && std::ranges::count(text, '#') >= 2 && isGbk(text);
 }
 
 namespace {

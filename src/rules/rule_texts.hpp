@@ -1,6 +1,7 @@
 #pragma once
 // The text forms of a rule. "#" is the only delimiter: a hosts text is a sequence of rule
-// blocks: an opening #, the body, then #代码结束 and CR LF; an editor text is built from head, entry and end pieces.
+// blocks: an opening #, the body, then #代码结束 and CR LF; an editor text is built from head,
+// entry and end pieces.
 
 #include <string_view>
 
@@ -19,11 +20,16 @@ const Text& blockClosing();    // #代码结束\r\n
 
 // An opening #, the body, #代码结束 and CR LF.
 Text composeRuleBlock(const Text& body);
-void appendRuleBlock(Text& hostsText, const Text& body);
+void appendRuleBlock(Text& hostsText, std::string_view body);
+
+// True when the text is a rules text that yields at least one row: a "#" pair, no control byte
+// but CR, LF and TAB, and nothing but GBK. A rule file decoded under another key, or a file of
+// another kind, fails this.
+bool holdsRules(std::string_view text);
 
 // Editor text pieces.
-Text editorHead(const Text& siteName);                    // CR LF, #, site, 代码开始
+Text editorHead(const Text& siteName);                      // CR LF, #, site, 代码开始
 Text editorEntry(const Text& ipAddress, const Text& host);  // "\r\n" + ip + " " + host
-Text editorEnd(const Text& siteName);                     // CR LF, #, site, 代码结束
+Text editorEnd(const Text& siteName);                       // CR LF, #, site, 代码结束
 
 }  // namespace tesmolen

@@ -21,8 +21,11 @@ const Text& saveFailedMessage() {
 }
 
 void saveRules(Program& program) {
-    const Text hostsText = hostsTextOf(program.ui.list(unit::ruleList));
-    if (!writeWholeFile(program.state.hostsPath, toBytes(hostsText))) {
+    // The entries the system and other programs keep in the file stay; an unreadable file has
+    // none to keep.
+    const Text onDisk = toText(readWholeFile(program.state.hostsPath));
+    const Text hostsText = savedHostsText(onDisk, program.ui.list(unit::ruleList));
+    if (!writeWholeFile(program.state.hostsPath, hostsText)) {
         report(program, saveFailedMessage());
         return;
     }

@@ -44,6 +44,23 @@ Text utf8ToGbk(std::string_view utf8) {
     return convert(utf8, CP_UTF8, 936);
 }
 
+std::optional<Text> utf8ToGbkExactly(std::string_view utf8) {
+    if (utf8.empty()) return Text();
+    const int size = static_cast<int>(utf8.size());
+    int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
+    if (wide <= 0) return std::nullopt;
+    std::wstring w(static_cast<size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, w.data(), wide);
+    BOOL lossy = FALSE;
+    int n =
+        WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, w.data(), wide, nullptr, 0, nullptr, &lossy);
+    if (n <= 0 || lossy) return std::nullopt;
+    Text out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, w.data(), wide, out.data(), n, nullptr, &lossy);
+    if (lossy) return std::nullopt;
+    return out;
+}
+
 #else
 
 namespace {
@@ -68,10 +85,14 @@ public:
     Converter& operator=(const Converter&) = delete;
 
     // Converts the whole input; an invalid or unconvertible sequence is skipped and replaced.
+    // Without a replacement, the conversion stops at the first such sequence and gives nothing.
     template <typename SkipLength>
-    std::string run(std::string_view in, std::string_view replacement, SkipLength skipLength) {
+    std::optional<std::string> run(std::string_view in, std::optional<std::string_view> replacement,
+                                   SkipLength skipLength) {
         std::string out;
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) return out;
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+            return replacement ? std::optional(out) : std::nullopt;
+        }
         out.reserve(in.size() * 3 / 2 + 8);
         char buffer[4096];
         char* src = const_cast<char*>(in.data());
@@ -84,8 +105,9 @@ public:
             out.append(buffer, static_cast<size_t>(dst - buffer));
             if (rc != static_cast<size_t>(-1) || errno == E2BIG) continue;
             // EILSEQ or EINVAL (a sequence cut off at the end): replace and go on.
+            if (!replacement) return std::nullopt;
             size_t skip = std::min(left, skipLength(static_cast<unsigned char>(*src)));
-            out.append(replacement);
+            out.append(*replacement);
             src += skip;
             left -= skip;
         }
@@ -100,14 +122,30 @@ private:
 
 std::string gbkToUtf8(std::string_view gbk) {
     Converter converter("UTF-8", "GBK");
-    return converter.run(gbk, replacementCharacter, [](unsigned char) { return size_t{1}; });
+    return *converter.run(gbk, replacementCharacter, [](unsigned char) { return size_t{1}; });
 }
 
 Text utf8ToGbk(std::string_view utf8) {
     Converter converter("GBK", "UTF-8");
-    return converter.run(utf8, "?", utf8SequenceLength);
+    return *converter.run(utf8, "?", utf8SequenceLength);
+}
+
+std::optional<Text> utf8ToGbkExactly(std::string_view utf8) {
+    Converter converter("GBK", "UTF-8");
+    return converter.run(utf8, std::nullopt, utf8SequenceLength);
 }
 
 #endif
+
+bool isGbk(std::string_view bytes) {
+    for (size_t at = 0; at < bytes.size(); ++at) {
+        const auto lead = static_cast<unsigned char>(bytes[at]);
+        if (lead < 0x80) continue;
+        if (lead == 0x80 || lead == 0xFF || at + 1 == bytes.size()) return false;
+        const auto trail = static_cast<unsigned char>(bytes[++at]);
+        if (trail < 0x40 || trail == 0x7F || trail == 0xFF) return false;
+    }
+    return true;
+}
 
 }  // namespace tesmolen

@@ -23,6 +23,12 @@ Text RowStore::cell(int row, int column) const {
         CellStore::view(rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]));
 }
 
+void RowStore::visitColumn(int column,
+                           const std::function<void(std::string_view)>& visit) const {
+    if (column < 0 || column > 1) return;
+    for (const auto& row : rows_) visit(CellStore::view(row[static_cast<std::size_t>(column)]));
+}
+
 void RowStore::deleteRow(int row) {
     if (holds(row, 0)) rows_.erase(rows_.begin() + row);
 }

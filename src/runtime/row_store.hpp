@@ -4,6 +4,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 
 #include "runtime/cell_store.hpp"
 #include "runtime/text.hpp"
@@ -15,6 +16,7 @@ public:
     int appendRow(const Text& column0);
     void setCell(int row, int column, const Text& text);
     Text cell(int row, int column) const;
+    void visitColumn(int column, const std::function<void(std::string_view)>& visit) const;
     int rowCount() const { return static_cast<int>(rows_.size()); }
     void deleteRow(int row);
     void clear();

@@ -2,6 +2,7 @@
 // The window as the commands see it: named units, message boxes, menus and the file dialog.
 // The Qt runtime realises it for the user; tests/support realises it as plain data.
 
+#include <functional>
 #include <string_view>
 
 #include "runtime/text.hpp"
@@ -15,6 +16,9 @@ enum class MessageButtons { ok = 0, yesNo = 4 };
 
 // What a Yes/No message box returns when the user chose Yes; every other value counts as No.
 inline constexpr int answerYes = 5;
+// What a realisation returns for No, and for the OK of a report.
+inline constexpr int answerNo = 6;
+inline constexpr int answerOk = 0;
 
 struct ScreenPoint {
     int x = 0;
@@ -51,6 +55,11 @@ public:
     virtual void deleteRow(int row) = 0;
     // -1 when no row is selected.
     virtual int selectedRow() const = 0;
+    // Visits the cells of a column in row order. A list that packs its bytes shows them as they
+    // are held, without a copy; a view lasts for its visit only.
+    virtual void visitColumn(int column, const std::function<void(std::string_view)>& visit) const {
+        for (int row = 0; row < rowCount(); ++row) visit(cell(row, column));
+    }
 };
 
 // A clickable picture with four slots (1 normal, 2 hover, 3 pressed, 4 disabled).

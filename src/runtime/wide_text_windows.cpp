@@ -1,10 +1,12 @@
 // GBK through code page 936, made to agree with the GBK of the Linux build (glibc's iconv): a byte
-// that starts no GBK character (0x80, 0xFF, a lead byte without its trail, a pair GBK leaves
-// undefined) decodes to U+FFFD and the next byte is read afresh; a character GBK lacks (one the
-// code page only maps best-fit, a character beyond the BMP, the euro sign that 936 adds at 0x80)
-// encodes as one "?".
+// that starts no GBK character (0xFF, a lead byte without its trail, a pair GBK leaves undefined,
+// or one of the user-defined pairs that 936 gives private-use characters) decodes to U+FFFD and
+// the next byte is read afresh; a character GBK lacks (one the code page only maps best-fit, a
+// private-use character, a character beyond the BMP) encodes as one "?".
 
 #include <windows.h>
+
+#include <algorithm>
 
 #include "runtime/wide_text.hpp"
 
@@ -14,24 +16,31 @@ namespace {
 
 constexpr UINT gbkCodePage = 936;
 constexpr wchar_t replacementCharacter = 0xFFFD;
-constexpr wchar_t euroSign = 0x20AC;
 
 bool isLeadByte(unsigned char byte) {
     return byte >= 0x81 && byte <= 0xFE;
 }
 
+bool isPrivateUse(wchar_t c) {
+    return c >= 0xE000 && c <= 0xF8FF;
+}
+
 // The bytes as UTF-16 when every one of them is GBK; false when one is not.
 bool decodeStrictly(std::string_view gbk, std::wstring& wide) {
-    for (char c : gbk) {
-        if (c == '\x80' || c == '\xFF') return false;
-    }
     const int size = static_cast<int>(gbk.size());
     const int length =
         MultiByteToWideChar(gbkCodePage, MB_ERR_INVALID_CHARS, gbk.data(), size, nullptr, 0);
     if (length <= 0) return false;
     wide.resize(static_cast<std::size_t>(length));
     MultiByteToWideChar(gbkCodePage, MB_ERR_INVALID_CHARS, gbk.data(), size, wide.data(), length);
-    return true;
+    return std::none_of(wide.begin(), wide.end(), isPrivateUse);
+}
+
+// The one GBK character these bytes make, if they make one.
+bool decodeOne(const char* bytes, int count, wchar_t& character) {
+    const int made =
+        MultiByteToWideChar(gbkCodePage, MB_ERR_INVALID_CHARS, bytes, count, &character, 1);
+    return made == 1 && !isPrivateUse(character);
 }
 
 // Decodes character by character, replacing what is not GBK.
@@ -39,18 +48,11 @@ std::wstring decodeRepairing(std::string_view gbk) {
     std::wstring wide;
     wide.reserve(gbk.size());
     for (std::size_t at = 0; at < gbk.size();) {
-        const auto byte = static_cast<unsigned char>(gbk[at]);
-        if (byte < 0x80) {
-            wide += static_cast<wchar_t>(byte);
-            ++at;
-            continue;
-        }
+        const int count = isLeadByte(static_cast<unsigned char>(gbk[at])) ? 2 : 1;
         wchar_t character = 0;
-        if (isLeadByte(byte) && at + 1 < gbk.size() &&
-            MultiByteToWideChar(gbkCodePage, MB_ERR_INVALID_CHARS, gbk.data() + at, 2, &character,
-                                1) == 1) {
+        if (at + count <= gbk.size() && decodeOne(gbk.data() + at, count, character)) {
             wide += character;
-            at += 2;
+            at += count;
         } else {
             wide += replacementCharacter;
             ++at;
@@ -68,7 +70,7 @@ std::wstring withoutCharactersGbkLacks(std::wstring_view wide) {
         const bool pair = c >= 0xD800 && c <= 0xDBFF && at + 1 < wide.size() &&
                           wide[at + 1] >= 0xDC00 && wide[at + 1] <= 0xDFFF;
         if (pair) ++at;
-        kept += pair || c == euroSign ? L'?' : c;
+        kept += pair || isPrivateUse(c) ? L'?' : c;
     }
     return kept;
 }

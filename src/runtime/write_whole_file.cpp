@@ -10,6 +10,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "runtime/elevated_write.hpp"
 #include "runtime/files.hpp"
 
 namespace tesmolen {
@@ -47,14 +48,15 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
-bool replaceByRename(const fs::path& target, std::string_view bytes, bool& renameRefused) {
+// Sets `refusal` to the error for which the system refused the rename, if it did.
+bool replaceByRename(const fs::path& target, std::string_view bytes, int& refusal) {
     std::string hidden = ".";
     hidden += target.filename().string();
     hidden += ".XXXXXX";
     std::string name = (target.parent_path() / hidden).string();
     int fd = ::mkstemp(name.data());
     if (fd < 0) {
-        renameRefused = errno == EACCES || errno == EPERM || errno == EROFS;
+        if (errno == EACCES || errno == EPERM || errno == EROFS) refusal = errno;
         return false;
     }
     struct stat old {};
@@ -62,7 +64,7 @@ bool replaceByRename(const fs::path& target, std::string_view bytes, bool& renam
     bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (ok && ::rename(name.c_str(), target.c_str()) != 0) {
-        renameRefused = errno == EBUSY || errno == EXDEV || errno == EPERM || errno == EACCES;
+        if (errno == EBUSY || errno == EXDEV || errno == EPERM || errno == EACCES) refusal = errno;
         ok = false;
     }
     if (!ok) {
@@ -89,9 +91,14 @@ Bytes readAll(int fd) {
     }
 }
 
-bool replaceInPlace(const fs::path& target, std::string_view bytes) {
+// Sets `refusal` to the error for which the system refused to open the file, if it did.
+bool replaceInPlace(const fs::path& target, std::string_view bytes, int& refusal) {
+    refusal = 0;
     int fd = ::open(target.c_str(), O_RDWR);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        refusal = errno;
+        return false;
+    }
     Bytes previous = readAll(fd);
     bool ok = overwrite(fd, bytes);
     if (!ok) overwrite(fd, previous);
@@ -103,10 +110,14 @@ bool replaceInPlace(const fs::path& target, std::string_view bytes) {
 
 bool writeWholeFile(const Text& path, std::string_view bytes) {
     const fs::path target = resolvedTarget(nativePath(path));
-    bool renameRefused = false;
-    if (replaceByRename(target, bytes, renameRefused)) return true;
+    int refusal = 0;
+    if (replaceByRename(target, bytes, refusal)) return true;
     std::error_code ec;
-    return renameRefused && fs::is_regular_file(target, ec) && replaceInPlace(target, bytes);
+    if (refusal != 0 && fs::is_regular_file(target, ec) && replaceInPlace(target, bytes, refusal)) {
+        return true;
+    }
+    // The system hosts file, written by a user: its helper may write it.
+    return (refusal == EACCES || refusal == EPERM) && writeThroughElevatedWriter(path, bytes);
 }
 
 }  // namespace tesmolen

@@ -54,7 +54,7 @@ std::vector<UnitSpec> tabPages() {
                         .content = title, .hint = hint};
     };
     return {
-        page(unit::instructionsPage, u8"说明", u8"Brosvik使用说明"),
+        page(unit::instructionsPage, u8"说明", u8"Tesmolen使用说明"),
         page(unit::settingsPage, u8"设置", u8"功能设置"),
         page(unit::editorPage, u8"编辑规则", u8"屏蔽规则编写"),
         page(unit::donationPage, u8"捐助", u8"使Tesmolen获得更好的发展"),

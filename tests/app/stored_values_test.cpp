@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/codepage.hpp"
 #include "textsvc/text_cipher.hpp"
 
 namespace tesmolen {
@@ -27,7 +28,8 @@ TEST(StoredValues, DecodeToTheBuildsAddressesAndHostsPath) {
         {stored.bannerPicture2, 5, site + "banner2.jpg"},
         {stored.bannerPicture3, 4, site + "banner3.jpg"},
         {stored.notice, 2, site + "notice.txt"},
-        {stored.hostsFile, 3, TESMOLEN_HOSTS_PATH},
+        // The build codes the path, given in UTF-8, as the GBK text the program holds.
+        {stored.hostsFile, 3, utf8ToGbk(TESMOLEN_HOSTS_PATH)},
     };
     for (const auto& e : expected) {
         SCOPED_TRACE(e.decoded);

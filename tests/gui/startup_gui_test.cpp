@@ -5,6 +5,7 @@
 
 #include "app/application.hpp"
 #include "app/bindings.hpp"
+#include "app/startup.hpp"
 #include "gui_window.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/qt/curl_net.hpp"
@@ -51,6 +52,34 @@ TEST(TheProgramAtStart, EndsAfterOneMessageWhenTheMakersHostsDoNotAnswer) {
     EXPECT_EQ(box.title, "Tesmolen");
     EXPECT_EQ(box.style, static_cast<std::uint32_t>(MessageButtons::ok));
     EXPECT_FALSE(ui.mainWindow()->isVisible()) << "the window never opens";
+}
+
+TEST(TheProgramAtStart, OpensTheWindowSoonWhenTheMakersServerAcceptsAndNeverAnswers) {
+    testing::LoopbackServer server;  // no page is set: every request meets silence
+    const Text site = "http://" + server.host() + "/kovrel/ad/";
+    QtUi ui;
+    ui.dialogScript().active = true;
+    CurlNet net{CurlNet::defaultTotalTimeout, 1};  // the answer wait, shortened to one second
+    testing::FakeShell shell;
+    QtWindowSystem windows;
+    Program program{{},
+                    ui,
+                    net,
+                    shell,
+                    windows,
+                    {coded(site + "banner1.jpg", "abc"), coded(site + "banner2.jpg", "abcde"),
+                     coded(site + "banner3.jpg", "abcd"), coded(site + "notice.txt", "ab"),
+                     coded("/etc/hosts", "xyz"), server.host(), server.host()}};
+    ui.createMainWindow([](UnitName, UiEvent) {});
+
+    const auto start = std::chrono::steady_clock::now();
+    mainWindowCreated(program);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(12))
+        << "four reads of one silent second each, not four total timeouts";
+
+    EXPECT_FALSE(ui.endedWith()) << "the hosts accept connections: the program runs";
+    EXPECT_FALSE(ui.graphicButton(unit::banner).hasPicture(1));
+    EXPECT_EQ(ui.unit(unit::noticeText).text(), fallbackNotice());
 }
 
 // The window as start-up leaves it, with the maker's site as shipped.

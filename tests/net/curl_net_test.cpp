@@ -71,6 +71,15 @@ TEST_F(CurlNetTest, AServerThatNeverAnswersGivesNoBytesAfterTheTotalTimeout) {
     EXPECT_EQ(net.httpRead(server.url("/silent")), "");
 }
 
+TEST_F(CurlNetTest, AServerThatAcceptsAndStaysSilentIsLeftAfterTheAnswerWait) {
+    EXPECT_EQ(CurlNet::defaultAnswerWait, 5) << "four silent reads at start-up cost 20 s at most";
+    CurlNet patient{60000, 1};
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(patient.httpRead(server.url("/silent")), "");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5))
+        << "one second of silence ends the read, long before the total timeout";
+}
+
 TEST_F(CurlNetTest, AListeningHostIsReachable) {
     EXPECT_GE(net.reachability(server.host()), 0);
     EXPECT_GE(net.reachability(server.host(), 0), 0) << "no waiting time means the default";

@@ -76,10 +76,14 @@ const std::vector<WriteCommand>& writeCommands() {
     return commands;
 }
 
-// Bytes that a partial overwrite by the commands' letters would show.
+// Bytes that a partial overwrite by the commands' letters would show. They start with "#" and
+// hold no line end, so a save keeps none of them as host entries.
 Bytes previousBytes(std::size_t size) {
     Bytes bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 % 251 + 1);
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = i == 0 ? '#' : static_cast<char>(i * 7 % 251 + 1);
+        if (bytes[i] == '\n') bytes[i] = 'n';
+    }
     return bytes;
 }
 

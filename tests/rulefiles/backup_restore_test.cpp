@@ -216,17 +216,23 @@ TEST_F(BackupRestore, NoToTheRestoreChangesNothing) {
     EXPECT_EQ(t.temp.read("hosts"), hostsText);
 }
 
-TEST_F(BackupRestore, RestoreWithoutRulesEmptiesAndHidesTheList) {
+TEST_F(BackupRestore, BackupWithoutRulesKeepsTheRows) {
     readSavedHosts();
-    for (const Bytes& backup : {encodeText("no pair #", "Tesmolen"), Bytes{}}) {
+    const std::vector<Bytes> backups = {
+        encodeText("no pair #", "Tesmolen"), Bytes{},
+        // Another key, and a plain text file: the pairs decode to noise.
+        encodeText(hostsText, "Other"), "#a#\r\n127.0.0.1 localhost\r\n",
+        encodeText("#a\x1B#", "Tesmolen"), encodeText("#\xFE#", "Tesmolen")};
+    for (const Bytes& backup : backups) {
+        SCOPED_TRACE(backup);
         t.temp.write("bak.ad", backup);
-        t.ruleList().setVisible(true);
         t.ui.messages.clear();
         t.ui.answerYes();
         restoreData(t.program);
         expectQuestionThenReport(restoreQuestion(), restoreFailed());
-        EXPECT_EQ(t.ruleList().rowCount(), 0);
-        EXPECT_FALSE(t.ruleList().visible());
+        EXPECT_EQ(t.ruleList().rowCount(), 2);
+        EXPECT_TRUE(t.ruleList().visible());
+        EXPECT_EQ(t.program.state.currentRulesText, hostsText);
     }
 }
 

@@ -129,12 +129,20 @@ TEST_F(ImportExport, CancelChangesNothing) {
     EXPECT_TRUE(t.ui.messages.empty());
 }
 
-TEST_F(ImportExport, UnreadableFileIsReportedAndChangesNothing) {
+TEST_F(ImportExport, FilesWithoutRulesAreReportedAndChangeNothing) {
     t.ruleList().appendRow("1");
     t.ruleList().setCell(0, 1, "kept");
     t.program.state.currentRulesText = "#kept#";
     fs::create_directory(t.temp.folder() / "folder.ad");
-    for (std::string name : {"missing.ad", "folder.ad"}) {
+    // Under another key the pairs decode to noise: control bytes, or bytes that are not GBK.
+    t.temp.write("other-key.ad", encodeText(editorText, "Other"));
+    t.temp.write("plain.ad", "#a#\r\n127.0.0.1 localhost\r\n# comment #\r\n");
+    t.temp.write("control.ad", encodeText("#a\x01#", "Tesmolen"));
+    t.temp.write("not-gbk.ad", encodeText("#a\xFF#\x81", "Tesmolen"));
+    t.temp.write("no-pair.ad", encodeText(gbk(u8"站点代码开始 #"), "Tesmolen"));
+    t.temp.write("empty.ad", "");
+    for (std::string name : {"missing.ad", "folder.ad", "other-key.ad", "plain.ad", "control.ad",
+                             "not-gbk.ad", "no-pair.ad", "empty.ad"}) {
         SCOPED_TRACE(name);
         t.ui.messages.clear();
         importFrom(name);
@@ -145,14 +153,13 @@ TEST_F(ImportExport, UnreadableFileIsReportedAndChangesNothing) {
     }
 }
 
-TEST_F(ImportExport, EmptyFileAddsNoRowAndShowsTheList) {
-    t.temp.write("empty.ad", "");
-    t.program.state.currentRulesText = "before";
-    importFrom("empty.ad");
+TEST_F(ImportExport, RulesWithTabsAndChineseImport) {
+    const Text rules = gbk(u8"#站点代码开始\r\n0.0.0.0\tads\r\n#代码结束\r\n");
+    t.temp.write("rules.ad", encodeText(rules, "Tesmolen"));
+    importFrom("rules.ad");
     EXPECT_TRUE(t.ui.messages.empty());
     EXPECT_TRUE(t.ruleList().visible());
-    EXPECT_EQ(t.ruleList().rowCount(), 0);
-    EXPECT_EQ(t.program.state.currentRulesText, "");
+    EXPECT_EQ(t.ruleList().bodies(), std::vector<Text>{gbk(u8"站点代码开始\r\n0.0.0.0\tads\r\n")});
 }
 
 TEST_F(ImportExport, FailedExportIsReported) {

@@ -150,8 +150,31 @@ TEST_F(RuleEditor, EntryWithoutAnIpAddressOrHostChangesNothing) {
     EXPECT_EQ(preview(), opened);
 }
 
+TEST_F(RuleEditor, HashInSiteNameOrHostIsRefused) {
+    // "网站名称和屏蔽域名中不能包含#号", spelled out so that a wrong code page shows.
+    const Text refused =
+        "\xCD\xF8\xD5\xBE\xC3\xFB\xB3\xC6\xBA\xCD\xC6\xC1\xB1\xCE\xD3\xF2\xC3\xFB"
+        "\xD6\xD0\xB2\xBB\xC4\xDC\xB0\xFC\xBA\xAC#\xBA\xC5";
+    type(unit::siteNameBox, "A#");
+    click(unit::newRuleButton, newRule);
+    expectOnlyMessage(refused);
+    expectFlags(idleAtStart);
+    EXPECT_EQ(text(unit::siteNameBox), "A#");
+    EXPECT_EQ(preview(), "");
+
+    t.ui.messages.clear();
+    type(unit::siteNameBox, "A");
+    click(unit::newRuleButton, newRule);
+    type(unit::hostBox, "h#1");
+    click(unit::addEntryButton, addEntry);
+    expectOnlyMessage(refused);
+    expectFlags(ruleOpen);
+    EXPECT_EQ(text(unit::hostBox), "h#1");
+    EXPECT_EQ(preview(), gbk(u8"\r\n#A代码开始"));
+}
+
 TEST_F(RuleEditor, TextsPassUntrimmed) {
-    type(unit::siteNameBox, " a#b ");
+    type(unit::siteNameBox, " a b ");
     click(unit::newRuleButton, newRule);
     type(unit::ipBox, " 0.0.0.0");
     type(unit::hostBox, "h 1 ");
@@ -160,7 +183,7 @@ TEST_F(RuleEditor, TextsPassUntrimmed) {
     type(unit::siteNameBox, "  ");
     click(unit::newRuleButton, newRule);
     EXPECT_EQ(preview(),
-              gbk(u8"\r\n# a#b 代码开始\r\n 0.0.0.0 h 1 \r\n# a#b 代码结束\r\n#  代码开始"));
+              gbk(u8"\r\n# a b 代码开始\r\n 0.0.0.0 h 1 \r\n# a b 代码结束\r\n#  代码开始"));
     EXPECT_TRUE(t.ui.messages.empty());
 }
 

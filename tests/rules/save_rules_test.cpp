@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "rules/read_rules.hpp"
 #include "rules/rule_list_menu.hpp"
@@ -80,12 +81,91 @@ TEST_F(SaveRules, ItsOwnHostsFileComesBackByteForByte) {
     EXPECT_EQ(t.ruleList().rowCount(), 2);
 }
 
-TEST_F(SaveRules, AForeignHostsFileKeepsOnlyItsPairedComments) {
+TEST_F(SaveRules, AForeignHostsFileKeepsItsEntriesAndItsPairedComments) {
     readHosts(
         "# comment\r\n127.0.0.1 localhost\r\n# second\r\n::1 localhost\r\n#third#\r\n# odd\r\n");
     saveRules(t.program);
-    EXPECT_EQ(saved(), gbk(u8"# comment\r\n127.0.0.1 localhost\r\n#代码结束\r\n"
+    // The first entry lies inside the first pair and stays part of its row.
+    EXPECT_EQ(saved(), gbk(u8"::1 localhost\r\n"
+                           u8"# comment\r\n127.0.0.1 localhost\r\n#代码结束\r\n"
                            u8"#third#代码结束\r\n"));
+}
+
+// The addresses a hosts-file resolver finds for a name: "#" starts a comment, and any run of
+// blanks (CR included) separates the address from its names.
+std::vector<std::string> addressesOf(const Bytes& hosts, const std::string& name) {
+    std::vector<std::string> addresses;
+    std::istringstream lines(hosts);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line.substr(0, line.find('#')));
+        std::string address;
+        fields >> address;
+        for (std::string field; fields >> field;) {
+            if (field == name) addresses.push_back(address);
+        }
+    }
+    return addresses;
+}
+
+TEST_F(SaveRules, DebiansStockHostsFileKeepsItsEntries) {
+    t.temp.write("hosts",
+                 "127.0.0.1\tlocalhost\n127.0.1.1\tdebian\n\n"
+                 "# The following lines are desirable for IPv6 capable hosts\n"
+                 "::1     localhost ip6-localhost ip6-loopback\n"
+                 "ff02::1 ip6-allnodes\nff02::2 ip6-allrouters\n");
+    parseRulesInto(gbk(u8"\r\n#A代码开始\r\n0.0.0.0 ads.a\r\n#A代码结束"
+                       u8"\r\n#B代码开始\r\n0.0.0.0 ads.b\r\n#B代码结束"),
+                   t.ruleList());
+    saveRules(t.program);
+    const Bytes written = saved();
+    EXPECT_EQ(written, gbk(u8"127.0.0.1\tlocalhost\r\n127.0.1.1\tdebian\r\n"
+                           u8"::1     localhost ip6-localhost ip6-loopback\r\n"
+                           u8"ff02::1 ip6-allnodes\r\nff02::2 ip6-allrouters\r\n"
+                           u8"#A代码开始\r\n0.0.0.0 ads.a\r\n#代码结束\r\n"
+                           u8"#B代码开始\r\n0.0.0.0 ads.b\r\n#代码结束\r\n"));
+    expectSaved();
+    EXPECT_EQ(addressesOf(written, "localhost"), (std::vector<std::string>{"127.0.0.1", "::1"}));
+    EXPECT_EQ(addressesOf(written, "debian"), std::vector<std::string>{"127.0.1.1"});
+    EXPECT_EQ(addressesOf(written, "ads.b"), std::vector<std::string>{"0.0.0.0"});
+
+    // Read back, the file gives the two rules; saved again, the same bytes.
+    t.ruleList().deleteAllRows();
+    readHosts(written);
+    EXPECT_EQ(t.ruleList().rowCount(), 2);
+    saveRules(t.program);
+    EXPECT_EQ(saved(), written);
+}
+
+TEST_F(SaveRules, AnEntryKeepsItselfWithoutItsInlineComment) {
+    // The inline "#" pairs with the head of the saved rule, so the read pairs the wrong "#" and
+    // the rule's entry lies outside every pair: it stays as an entry of its own.
+    const Bytes hosts =
+        gbk(u8"10.0.0.1 office.host   # office\r\n"
+            u8"#A代码开始\r\n0.0.0.0 ads.a\t \r\n#代码结束\r\n");
+    readHosts(hosts);
+    EXPECT_EQ(t.ruleList().bodies(), std::vector<Text>{" office\r\n"});
+    saveRules(t.program);
+    const Bytes written = saved();
+    EXPECT_EQ(written, gbk(u8"10.0.0.1 office.host\r\n0.0.0.0 ads.a\r\n"
+                           u8"# office\r\n#代码结束\r\n"));
+    readHosts(written);
+    saveRules(t.program);
+    EXPECT_EQ(saved(), written);
+}
+
+TEST_F(SaveRules, WindowsDefaultHostsFileSavesOnlyTheRules) {
+    // Its every line is a comment or blank, entries included.
+    t.temp.write("hosts",
+                 "# Sample HOSTS file of the system.\r\n#\r\n"
+                 "# Each entry is an IP address and a host name.\r\n#\r\n"
+                 "#      102.54.94.97     rhino.acme.com          # source server\r\n"
+                 "#       38.25.63.10     x.acme.com              # x client host\r\n\r\n"
+                 "# localhost name resolution is handled within DNS itself.\r\n"
+                 "#\t127.0.0.1       localhost\r\n#\t::1             localhost\r\n");
+    fillList({"a", gbk(u8"乙代码开始\r\n0.0.0.0 b\r\n")});
+    saveRules(t.program);
+    EXPECT_EQ(saved(), gbk(u8"#a#代码结束\r\n#乙代码开始\r\n0.0.0.0 b\r\n#代码结束\r\n"));
+    expectSaved();
 }
 
 TEST_F(SaveRules, EditorTextIsWrittenAsHostsText) {

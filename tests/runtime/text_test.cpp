@@ -1,9 +1,10 @@
+#include "runtime/text.hpp"
+
 #include <gtest/gtest.h>
 
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
 #include "runtime/random.hpp"
-#include "runtime/text.hpp"
 #include "support/test_program.hpp"
 
 namespace tesmolen {
@@ -40,12 +41,38 @@ TEST(CodePage, LiteralsBecomeGbkBytes) {
 
 TEST(CodePage, NeverFails) {
     // A lone lead byte and an undefined byte decode to U+FFFD; the rest survives.
-    EXPECT_EQ(gbkToUtf8("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(gbkToUtf8("a\xFF"
+                        "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(gbkToUtf8("a\xB4"), "a\xEF\xBF\xBD");
+    // Both builds read GBK alike: 0x80 is the euro sign, a user-defined pair is no character.
+    EXPECT_EQ(gbkToUtf8("\x80"), "\xE2\x82\xAC");
+    EXPECT_EQ(gbk(u8"€"), "\x80");
+    EXPECT_EQ(gbkToUtf8("\xA1\x40\xAA\xA1"), "\xEF\xBF\xBD@\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(utf8ToGbk("\xEE\x80\x80"), "?");  // U+E000, private use
     // Characters GBK lacks encode as "?", one per character.
     EXPECT_EQ(gbk(u8"a😀b"), "a?b");
-    EXPECT_EQ(utf8ToGbk("a\xFF" "b"), "a?b");
+    EXPECT_EQ(utf8ToGbk("a\xFF"
+                        "b"),
+              "a?b");
     EXPECT_EQ(gbkToUtf8(""), "");
+}
+
+TEST(CodePage, ExactConversionAndGbkCheckRefuseWhatIsNotThere) {
+    EXPECT_EQ(utf8ToGbkExactly(reinterpret_cast<const char*>(u8"屏蔽 rules")),
+              "\xC6\xC1\xB1\xCE rules");
+    EXPECT_EQ(utf8ToGbkExactly(""), "");
+    // A character without a GBK form, a stray byte and a cut-off sequence give nothing.
+    for (const char* refused : {"a\xF0\x9F\x98\x80", "a\xFF", "a\xE5\xB9"}) {
+        EXPECT_EQ(utf8ToGbkExactly(refused), std::nullopt) << refused;
+    }
+
+    EXPECT_TRUE(isGbk(""));
+    EXPECT_TRUE(isGbk("#\r\n\t\x01\xB0\xA1\x81\x40\xFE\xFE"));
+    for (const char* broken : {"\x80", "\xFF\xA1", "\xB0", "\xB0\x7F", "\xB0\x3F", "\xB0\xFF"}) {
+        EXPECT_FALSE(isGbk(broken)) << ::testing::PrintToString(std::string(broken));
+    }
 }
 
 TEST(Files, MissingFileReadsAsEmpty) {

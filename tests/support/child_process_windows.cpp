@@ -1,6 +1,5 @@
-// Runs another program on Windows. The arguments go through the wide command line, quoted the way
-// the C runtime splits it again, and turned through the ANSI code page, which the C runtime turns
-// back: a narrow main gets these bytes, as posix_spawn hands them over on Linux.
+// Runs another program on Windows. The arguments, UTF-8 as a Linux terminal gives them, go through
+// the wide command line, quoted the way CommandLineToArgvW and the C runtime split it again.
 
 #include <windows.h>
 
@@ -11,12 +10,12 @@ namespace tesmolen::testing {
 
 namespace {
 
-std::wstring wideOf(const std::string& bytes) {
-    if (bytes.empty()) return {};
-    const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+std::wstring wideOf(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
     return wide;
 }
 

@@ -52,6 +52,10 @@ public:
     int rowCount() const override { return rows_.rowCount(); }
     void deleteRow(int row) override;
     int selectedRow() const override { return selected_; }
+    void visitColumn(int column,
+                     const std::function<void(std::string_view)>& visit) const override {
+        rows_.visitColumn(column, visit);
+    }
 
     void select(int row) { selected_ = row; }
     std::vector<Row> rows() const;
@@ -142,7 +146,7 @@ public:
     // Answers for the coming message boxes, in order. Without one, an OK box gives 0 and a
     // Yes/No box gives No.
     void answerYes() { answers_.push_back(answerYes_); }
-    void answerNo() { answers_.push_back(answerNo_); }
+    void answerNo() { answers_.push_back(tesmolen::answerNo); }
 
     std::vector<ShownMessage> messages;
     std::vector<MenuPopUp> popUps;
@@ -152,7 +156,6 @@ public:
 
 private:
     static constexpr int answerYes_ = 5;
-    static constexpr int answerNo_ = 6;
 
     template <typename Kind>
     Kind& find(UnitName name);

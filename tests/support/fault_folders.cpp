@@ -76,6 +76,14 @@ ReadOnlyMountedFile::~ReadOnlyMountedFile() {
     if (mounted_) ::umount2(file_.c_str(), MNT_DETACH);
 }
 
+BindMountedFile::BindMountedFile(const fs::path& file) : file_(file) {
+    mounted_ = ::mount(file_.c_str(), file_.c_str(), nullptr, MS_BIND, nullptr) == 0;
+}
+
+BindMountedFile::~BindMountedFile() {
+    if (mounted_) ::umount2(file_.c_str(), MNT_DETACH);
+}
+
 BindMount::BindMount(const fs::path& source, const fs::path& onto) : onto_(onto) {
     mounted_ = ::mount(source.c_str(), onto.c_str(), nullptr, MS_BIND, nullptr) == 0;
 }

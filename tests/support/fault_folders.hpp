@@ -58,6 +58,22 @@ private:
     bool mounted_ = false;
 };
 
+// Mounts an existing file onto itself (needs the right to mount): no rename can replace it, but
+// it can still be written in place. Undone on destruction.
+class BindMountedFile {
+public:
+    explicit BindMountedFile(const std::filesystem::path& file);
+    ~BindMountedFile();
+    BindMountedFile(const BindMountedFile&) = delete;
+    BindMountedFile& operator=(const BindMountedFile&) = delete;
+
+    bool ready() const { return mounted_; }
+
+private:
+    std::filesystem::path file_;
+    bool mounted_ = false;
+};
+
 // Mounts one file onto another (needs the right to mount). Undone on destruction.
 class BindMount {
 public:

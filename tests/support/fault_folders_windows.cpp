@@ -35,6 +35,9 @@ LockedFile::~LockedFile() {
 ReadOnlyMountedFile::ReadOnlyMountedFile(const fs::path& file) : file_(file) {}
 ReadOnlyMountedFile::~ReadOnlyMountedFile() = default;
 
+BindMountedFile::BindMountedFile(const fs::path& file) : file_(file) {}
+BindMountedFile::~BindMountedFile() = default;
+
 BindMount::BindMount(const fs::path&, const fs::path& onto) : onto_(onto) {}
 BindMount::~BindMount() = default;
 

@@ -165,7 +165,12 @@ void LoopbackServer::answer(std::intptr_t connectionId) {
     const std::string path = request.substr(start, request.find(' ', start) - start);
     auto it = replies_.find(path);
     if (it == replies_.end()) {
-        while (!stopping_) readable(connection, 50);  // silent until the server stops
+        // Silent until the client hangs up or the server stops.
+        while (!stopping_) {
+            if (readable(connection, 50) && ::recv(connection, buffer, sizeof buffer, 0) <= 0) {
+                return;
+            }
+        }
         return;
     }
     const std::string& raw = it->second;

@@ -40,10 +40,15 @@ TEST(RuleFileArguments, DefaultsAndOptions) {
     EXPECT_EQ(encode.key, "");
     EXPECT_EQ(encode.salt, "AZ");
 
+    // Keys and texts are typed as UTF-8 and used in GBK, as the program's title is.
     const Text gbkKey = gbk(u8"广告");
-    RuleFileCommand decode = commandOf({"decode", "--key", gbkKey});
+    RuleFileCommand decode = commandOf({"decode", "--key", "\xE5\xB9\xBF\xE5\x91\x8A"});
     EXPECT_EQ(decode.action, RuleFileAction::decode);
     EXPECT_EQ(decode.key, gbkKey);
+    EXPECT_EQ(commandOf({"decode", "--key-bytes=B9e3b8E6"}).key, gbkKey);
+    encode = commandOf({"encode", "--salt", "QZ", "--text", "\xE5\xB9\xBF/hosts"});
+    EXPECT_EQ(encode.text, gbk(u8"广/hosts"));
+    EXPECT_EQ(runCommand(encode, "ignored"), runCommand(encode, ""));
 
     EXPECT_EQ(commandOf({"rows"}).action, RuleFileAction::rows);
     EXPECT_EQ(commandOf({"hosts"}).action, RuleFileAction::hosts);
@@ -63,6 +68,13 @@ TEST(RuleFileArguments, BadArgumentsAreRefused) {
         {"encode", "--salt"},
         {"encode", "--key"},
         {"encode", "--key", "a", "--key", "b"},
+        {"encode", "--key", "a", "--key-bytes", "41"},
+        {"encode", "--key", "\xC6\xC1"},
+        {"encode", "--text", "\xF0\x9F\x98\x80"},
+        {"encode", "--text", "a", "--text", "b"},
+        {"encode", "--key-bytes", "4"},
+        {"encode", "--key-bytes", "00"},
+        {"decode", "--text", "x"},
         {"encode", "--salt", "AB", "--salt", "CD"},
         {"encode", "extra"},
         {"encode", "--keys", "a"},
@@ -103,7 +115,9 @@ TEST(RuleFileRows, AgreeWithTheProgramsReadAndSave) {
         expectedLines += row.column0 + "\t" + escapedBody(row.column1) + "\n";
     }
     EXPECT_EQ(rowLines(rulesText), expectedLines);
-    EXPECT_EQ(hostsTextOfRules(rulesText), hostsTextOf(t.ruleList()));
+    // The entries outside the pairs stay ahead of the rule blocks, as a save keeps them.
+    EXPECT_EQ(hostsTextOfRules(rulesText),
+              "127.0.0.1 localhost\r\n0.0.0.0 ads.example\r\n" + hostsTextOf(t.ruleList()));
     // Saving what a save wrote changes nothing.
     EXPECT_EQ(hostsTextOfRules(hostsTextOfRules(rulesText)), hostsTextOfRules(rulesText));
 }

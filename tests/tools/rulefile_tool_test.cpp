@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <vector>
 
 #include "rules/hosts_text.hpp"
 #include "rules/read_rules.hpp"
 #include "rules/rule_texts.hpp"
+#include "rules/save_rules.hpp"
 #include "runtime/codepage.hpp"
 #include "support/child_process.hpp"
+#include "support/source_tree.hpp"
 #include "support/test_program.hpp"
 #include "textsvc/text_cipher.hpp"
 
@@ -47,14 +50,27 @@ Bytes run(const std::vector<std::string>& args, const Bytes& input) {
     return r.out;
 }
 
+std::string hexOf(std::string_view bytes) {
+    std::string hex;
+    for (char c : bytes) {
+        const char* digits = "0123456789abcdef";
+        hex += digits[static_cast<unsigned char>(c) >> 4];
+        hex += digits[static_cast<unsigned char>(c) & 15];
+    }
+    return hex;
+}
+
 TEST(RuleFileTool, RoundTripsEveryByteUnderAnyKey) {
     Bytes text;
     for (int round = 0; round < 3; ++round) {
         for (int b = 1; b <= 255; ++b) text += static_cast<char>(b);
     }
     const std::string gbkKey = gbk(u8"广告Tesmolen");
-    for (const std::vector<std::string>& key :
-         {std::vector<std::string>{}, {"--key", gbkKey}, {"--key", ""}}) {
+    const std::string gbkKeyHex = "b9e3b8e6" + hexOf("Tesmolen");
+    for (const std::vector<std::string>& key : {std::vector<std::string>{},
+                                                {"--key", "\xE5\xB9\xBF\xE5\x91\x8ATesmolen"},
+                                                {"--key-bytes", gbkKeyHex},
+                                                {"--key", ""}}) {
         std::vector<std::string> encode{"encode"};
         encode.insert(encode.end(), key.begin(), key.end());
         const Bytes cipher = run(encode, text);
@@ -63,10 +79,37 @@ TEST(RuleFileTool, RoundTripsEveryByteUnderAnyKey) {
         decode.insert(decode.end(), key.begin(), key.end());
         EXPECT_EQ(run(decode, cipher), text);
         // The library reads what the tool wrote, and the other way round.
-        EXPECT_EQ(decodeText(cipher, key.empty() ? "Tesmolen" : key[1]), text);
+        const Text libraryKey = key.empty() ? "Tesmolen" : key[1].empty() ? "" : gbkKey;
+        EXPECT_EQ(decodeText(cipher, libraryKey), text);
+        EXPECT_EQ(run(decode, encodeText(text, libraryKey)), text);
     }
-    const Bytes fromLibrary = encodeText(text, gbkKey);
-    EXPECT_EQ(run({"decode", "--key", gbkKey}, fromLibrary), text);
+}
+
+TEST(RuleFileTool, TypedKeyCodesAsTheProgramsTitle) {
+    // The title of the program, typed in a UTF-8 terminal, makes the file the program makes.
+    const Text rules = gbk(u8"#站点代码开始\r\n0.0.0.0 ads\r\n#代码结束\r\n");
+    const Text title = gbk(u8"屏蔽规则");
+    EXPECT_EQ(run({"encode", "--key", "屏蔽规则", "--salt", "KQ"}, rules),
+              encodeTextWithSalt(rules, title, "KQ"));
+    EXPECT_EQ(run({"decode", "--key=屏蔽规则"}, encodeText(rules, title)), rules);
+    // Without a GBK form, or not UTF-8, the key is refused rather than guessed.
+    for (const char* key : {"\xF0\x9F\x98\x80", "\xC6\xC1"}) {
+        ToolRun refused = runTool({"encode", "--key", key}, rules);
+        EXPECT_EQ(refused.exitCode, 2);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_NE(refused.err.find("no GBK form"), Bytes::npos) << refused.err;
+    }
+    for (const char* hex : {"b9e3b", "zz", "4100"}) {
+        EXPECT_EQ(runTool({"decode", "--key-bytes", hex}, "AA").exitCode, 2) << hex;
+    }
+}
+
+TEST(RuleFileTool, DecodeEndsAtTheFirstZeroByteAsTheProgramReads) {
+    const Bytes cipher = encodeTextWithSalt("#a#", "Tesmolen", "QZ");
+    const Bytes damaged = cipher.substr(0, 4) + std::string(1, '\0') + cipher.substr(4);
+    EXPECT_EQ(run({"decode"}, damaged), decodeText(toText(damaged), "Tesmolen"));
+    EXPECT_EQ(run({"decode"}, damaged), "#");
+    EXPECT_EQ(run({"rows"}, "#a#\0#b#"), "1\ta\n");
 }
 
 TEST(RuleFileTool, GivenSaltGivesTheKnownCipherText) {
@@ -88,9 +131,46 @@ TEST(RuleFileTool, RowsAndHostsAgreeWithTheProgram) {
                                         "\\r\\n0.0.0.0 ads.example\\r\\n\n"
                                         "2\t between \n"
                                         "3\tb\\\\c\n");
-    EXPECT_EQ(run({"hosts"}, hosts), hostsTextOf(t.ruleList()));
+    // hosts writes what a save writes over a file holding the text.
+    saveRules(t.program);
+    EXPECT_EQ(run({"hosts"}, hosts), t.temp.read("hosts"));
+    EXPECT_EQ(t.temp.read("hosts"), "127.0.0.1 localhost\r\n" + hostsTextOf(t.ruleList()));
     EXPECT_EQ(run({"rows"}, "nothing here"), "");
-    EXPECT_EQ(run({"hosts"}, "nothing here"), "");
+    EXPECT_EQ(run({"hosts"}, "nothing here"), "nothing here\r\n");
+}
+
+// The cipher text that the build stores as the hosts path when it is configured with this path.
+std::optional<Text> storedHostsPath(const std::string& hostsPath) {
+    TempFolder temp;
+    temp.write("in", "");
+    const std::vector<std::string> cmake = {
+        TESMOLEN_CMAKE_COMMAND,
+        "-DTOOL=" TESMOLEN_RULEFILE_TOOL,
+        "-DOUTPUT=" + temp.path("stored_values.cpp"),
+        "-DWEB_HOST=web",
+        "-DRULE_HOST=rule",
+        "-DHOSTS_PATH=" + hostsPath,
+        "-P",
+        (testing::sourceTree() / "cmake/scripts/generate_stored_values.cmake").string()};
+    if (testing::runProgram(cmake, temp.path("in"), temp.path("out"), temp.path("err")) != 0) {
+        return std::nullopt;
+    }
+    std::smatch hosts;
+    const std::string made = temp.read("stored_values.cpp");
+    if (!std::regex_search(made, hosts, std::regex(R"re(\{"([A-Z]+)", "etc"\})re"))) return "";
+    return hosts[1].str();
+}
+
+TEST(RuleFileTool, BuildStoresAHostsPathInGbk) {
+#ifdef _WIN32
+    GTEST_SKIP() << "runs the build's script with the build's own CMake, a program of the build "
+                    "machine";
+#endif
+    const auto stored = storedHostsPath("/srv/\xE4\xB8\xBB\xE6\x9C\xBA/hosts");  // 主机
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(decodeText(*stored, "etc"), gbk(u8"/srv/主机/hosts"));
+    // A path the program could not hold as a text stops the build.
+    EXPECT_FALSE(storedHostsPath("/srv/\xF0\x9F\x98\x80/hosts"));
 }
 
 TEST(RuleFileTool, BadArgumentsGiveUsageAndExitCodeTwo) {

@@ -175,6 +175,21 @@ TEST(WindowLayout, CoveringUnitsLieAboveWhatTheyCover) {
     EXPECT_LT(place(unit::supportLabel), place(unit::tabControl));
 }
 
+TEST(WindowLayout, PagesCarryTheirTitlesAndHints) {
+    const std::vector<std::pair<std::u8string_view, std::u8string_view>> expected = {
+        {u8"说明", u8"Tesmolen使用说明"},
+        {u8"设置", u8"功能设置"},
+        {u8"编辑规则", u8"屏蔽规则编写"},
+        {u8"捐助", u8"使Tesmolen获得更好的发展"}};
+    std::vector<std::pair<std::u8string_view, std::u8string_view>> pages;
+    for (const UnitSpec& unit : windowLayout().units) {
+        if (unit.kind == UnitKind::tabPage) pages.emplace_back(unit.content, unit.hint);
+    }
+    EXPECT_EQ(pages, expected);
+    // The hint of the instructions page names the product as its group box does.
+    EXPECT_EQ(pages.at(0).second, spec(unit::instructionsGroup).content);
+}
+
 TEST(WindowLayout, OpensOnThePageWithTheNotice) {
     std::vector<UnitName> pages;
     for (const UnitSpec& unit : windowLayout().units) {

@@ -33,7 +33,8 @@ size_t appendBytes(char* data, size_t size, size_t count, void* bytes) {
 
 }  // namespace
 
-CurlNet::CurlNet(long totalTimeoutMilliseconds) : totalTimeout_(totalTimeoutMilliseconds) {
+CurlNet::CurlNet(long totalTimeoutMilliseconds, long answerWaitSeconds)
+    : totalTimeout_(totalTimeoutMilliseconds), answerWait_(answerWaitSeconds) {
     curl_global_init(CURL_GLOBAL_DEFAULT);
 }
 
@@ -42,11 +43,14 @@ CurlNet::~CurlNet() {
 }
 
 Bytes CurlNet::httpRead(const Text& url) {
-    Easy easy = newEasy(connectTimeoutMilliseconds);
+    Easy easy = newEasy(answerWait_ * 1000);
     if (!easy) return {};
     Bytes bytes;
     curl_easy_setopt(easy.get(), CURLOPT_URL, url.c_str());
     curl_easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, totalTimeout_);
+    // Less than a byte a second for the whole answer wait is silence.
+    curl_easy_setopt(easy.get(), CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(easy.get(), CURLOPT_LOW_SPEED_TIME, answerWait_);
     curl_easy_setopt(easy.get(), CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(easy.get(), CURLOPT_MAXREDIRS, 5L);
     curl_easy_setopt(easy.get(), CURLOPT_REDIR_PROTOCOLS_STR, "http,https");

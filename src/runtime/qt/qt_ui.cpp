@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 
+#include "runtime/qt/chinese_desktop.hpp"
 #include "runtime/qt/message_box.hpp"
 #include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/window_builder.hpp"
@@ -23,9 +24,6 @@ namespace tesmolen {
 
 namespace {
 
-constexpr int answerOk = 0;
-constexpr int answerNo = 6;
-
 [[noreturn]] void noSuchUnit(UnitName name) {
     throw std::logic_error("no unit of that kind: " +
                            std::string(reinterpret_cast<const char*>(name.data()), name.size()));
@@ -33,7 +31,10 @@ constexpr int answerNo = 6;
 
 }  // namespace
 
-QtUi::QtUi() { initialiseResources(); }
+QtUi::QtUi() {
+    initialiseResources();
+    useChineseDesktop();
+}
 
 QtUi::~QtUi() {
     // The units only point at widgets; the window owns them.
@@ -91,7 +92,7 @@ void QtUi::popUpMenu(UnitName menu, ScreenPoint at) {
 }
 
 ScreenPoint QtUi::mousePosition() const {
-    const QPoint at = QCursor::pos();
+    const QPoint at = keyboardPoint_.value_or(QCursor::pos());
     return {at.x(), at.y()};
 }
 
@@ -141,6 +142,12 @@ void QtUi::raise(UnitName unit, UiEvent event) {
     for (auto& [name, qtUnit] : units_) {
         if (auto* list = dynamic_cast<QtReportList*>(qtUnit.get())) list->publishRows();
     }
+}
+
+void QtUi::raiseFromKeyboard(UnitName unit, UiEvent event, QPoint at) {
+    keyboardPoint_ = at;
+    raise(unit, event);
+    keyboardPoint_.reset();
 }
 
 }  // namespace tesmolen

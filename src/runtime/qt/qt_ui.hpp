@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QPointer>
 
 #include <map>
@@ -58,6 +59,9 @@ private:
     template <typename Kind>
     Kind& find(UnitName name);
     void raise(UnitName unit, UiEvent event);
+    // Raises an event asked for from the keyboard: while it runs, the mouse position is the
+    // point the keyboard names, so that a pop-up menu opens there.
+    void raiseFromKeyboard(UnitName unit, UiEvent event, QPoint at);
 
     std::unique_ptr<QWidget> window_;
     std::unique_ptr<QtUnit> windowUnit_;
@@ -67,6 +71,7 @@ private:
     RaiseEvent raise_;
     DialogScript script_;
     std::optional<int> endedWith_;
+    std::optional<QPoint> keyboardPoint_;
     bool looping_ = false;
 };
 

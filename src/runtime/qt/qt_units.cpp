@@ -93,6 +93,11 @@ void QtReportList::publishRows() { model_->publishRows(); }
 
 void QtReportList::deleteRow(int row) { model_->deleteRow(row); }
 
+void QtReportList::visitColumn(int column,
+                               const std::function<void(std::string_view)>& visit) const {
+    model_->visitColumn(column, visit);
+}
+
 int QtReportList::selectedRow() const {
     const QModelIndexList rows = view_->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.front().row();

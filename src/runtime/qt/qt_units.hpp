@@ -74,6 +74,8 @@ public:
     int rowCount() const override;
     void deleteRow(int row) override;
     int selectedRow() const override;
+    void visitColumn(int column,
+                     const std::function<void(std::string_view)>& visit) const override;
 
     QTreeView* view() const { return view_; }
     // Lets the view know of the rows appended so far.

@@ -1,6 +1,8 @@
 #include "runtime/qt/report_list_model.hpp"
 
-#include "runtime/qt/qt_text.hpp"
+#include <algorithm>
+
+#include "runtime/qt/list_cell_text.hpp"
 
 namespace tesmolen {
 
@@ -22,12 +24,12 @@ int ReportListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ReportListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !holds(index.row(), index.column())) return {};
-    const Text text(CellStore::view(cells_[at(index.row(), index.column())]));
+    const std::string_view text = CellStore::view(cells_[at(index.row(), index.column())]);
     switch (role) {
         case Qt::DisplayRole:
-            return oneLine(toQString(text));
+            return cellLine(text, shownBytes_);
         case Qt::ToolTipRole:
-            return text.empty() ? QVariant() : QVariant(withNewlines(toQString(text)));
+            return text.empty() ? QVariant() : QVariant(cellTip(text, tipLines, tipLineBytes));
         default:
             return {};
     }
@@ -73,6 +75,12 @@ Text ReportListModel::cell(int row, int column) const {
     return holds(row, column) ? Text(CellStore::view(cells_[at(row, column)])) : Text();
 }
 
+void ReportListModel::visitColumn(int column,
+                                  const std::function<void(std::string_view)>& visit) const {
+    if (column < 0 || column >= columnCount()) return;
+    for (int row = 0; row < rows(); ++row) visit(CellStore::view(cells_[at(row, column)]));
+}
+
 void ReportListModel::deleteRow(int row) {
     if (!holds(row, 0)) return;
     publishRows();
@@ -91,9 +99,11 @@ void ReportListModel::deleteAllRows() {
     endResetModel();
 }
 
-QString ReportListModel::oneLine(const QString& text) {
-    static const QString mark = QStringLiteral(u"\u23CE");
-    return withNewlines(text).replace(QChar(u'\n'), mark);
+void ReportListModel::setShownWidth(int pixels) {
+    const auto bytes = static_cast<std::size_t>(std::max(pixels, minimumShownBytes));
+    if (bytes == shownBytes_) return;
+    shownBytes_ = bytes;
+    if (published_ > 0) emit dataChanged(index(0, 0), index(published_ - 1, columnCount() - 1));
 }
 
 bool ReportListModel::holds(int row, int column) const {

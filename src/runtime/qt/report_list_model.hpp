@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 #include "runtime/cell_store.hpp"
 #include "runtime/text.hpp"
@@ -11,7 +12,8 @@
 namespace tesmolen {
 
 // The rows of a report list as the exact bytes the program set. Cells are turned into display
-// strings only when the view asks for them, so lists of many thousands of rows stay cheap.
+// strings only when the view asks for them, and only the piece of a cell that one line of a
+// column can show, so lists of many thousands of rows, or of rules of megabytes, stay cheap.
 class ReportListModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -32,17 +34,26 @@ public:
     void setCell(int row, int column, const Text& text);
     // The empty text outside the rows and columns.
     Text cell(int row, int column) const;
+    void visitColumn(int column, const std::function<void(std::string_view)>& visit) const;
     void deleteRow(int row);
     void deleteAllRows();
 
-    // A cell's text on one line: each line end drawn as a visible mark.
-    static QString oneLine(const QString& text);
+    // The bytes of a cell the view is given: enough for one line of a column this many pixels
+    // wide, whatever the font (no character is narrower than a pixel per byte).
+    void setShownWidth(int pixels);
+
+    // A row's tooltip shows at most this many lines of at most tipLineBytes bytes.
+    static constexpr int tipLines = 8;
+    static constexpr std::size_t tipLineBytes = 120;
 
 private:
     bool holds(int row, int column) const;
     std::size_t at(int row, int column) const;
 
+    static constexpr int minimumShownBytes = 256;
+
     QStringList headers_;
+    std::size_t shownBytes_ = 1024;
     int published_ = 0;  // rows the views know of
     bool publishQueued_ = false;
     CellStore bytes_;

@@ -1,7 +1,6 @@
 #include "runtime/qt/window_builder.hpp"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
@@ -13,8 +12,14 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "runtime/codepage.hpp"
+#include "runtime/qt/captioned_frame.hpp"
 #include "runtime/qt/ip_address_edit.hpp"
+#include "runtime/qt/list_menu_keys.hpp"
+#include "runtime/qt/one_line_rows.hpp"
 #include "runtime/qt/picture_button.hpp"
 #include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/qt_ui.hpp"
@@ -40,6 +45,21 @@ QColor qtColour(const Colour& colour) {
 bool isEditable(UnitKind kind) {
     return kind == UnitKind::editBox || kind == UnitKind::superEditBox ||
            kind == UnitKind::ipEditBox || kind == UnitKind::reportList;
+}
+
+// Windows cuts a unit off at its container's edge, border and all; here a unit that would reach
+// past its container ends inside it instead, inside the frame of a group box, so that its whole
+// border shows. The main window is left alone: its inner size depends on the desktop's frame.
+void fitInside(QWidget& widget) {
+    const QWidget* container = widget.parentWidget();
+    if (container == nullptr || container->isWindow()) return;
+    const int frame =
+        dynamic_cast<const CaptionedFrame*>(container) != nullptr ? CaptionedFrame::frameWidth : 0;
+    const QRect inside = container->rect().adjusted(frame, frame, -frame, -frame);
+    QRect placed = widget.geometry();
+    placed.setRight(std::min(placed.right(), inside.right()));
+    placed.setBottom(std::min(placed.bottom(), inside.bottom()));
+    widget.setGeometry(placed);
 }
 
 void applyLook(QWidget* widget, const UnitSpec& spec) {
@@ -74,6 +94,7 @@ void applyLook(QWidget* widget, const UnitSpec& spec) {
     }
     widget->setFocusPolicy(spec.focusable ? Qt::StrongFocus : Qt::NoFocus);
     widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    fitInside(*widget);
 }
 
 QLabel* newLabel(QWidget* parent) {
@@ -138,7 +159,7 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
             unit = std::make_unique<QtUnit>(widget, nullptr, TextPlace::none);
             break;
         case UnitKind::groupBox:
-            widget = new QGroupBox(parent);
+            widget = new CaptionedFrame(parent);
             unit = std::make_unique<QtUnit>(widget, "title", TextPlace::singleLine);
             break;
         case UnitKind::shapeBox: {
@@ -202,6 +223,10 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
 
 QWidget* WindowBuilder::buildTabControl(const UnitSpec& spec, QWidget* parent) {
     auto* tabControl = new QWidget(parent);
+    // The control takes its place first: its strip is placed inside it.
+    UnitSpec controlLook = spec;
+    controlLook.font.reset();
+    applyLook(tabControl, controlLook);
     auto* bar = new QTabBar(tabControl);
     bar->setExpanding(false);
     bar->setDrawBase(false);
@@ -217,9 +242,6 @@ QWidget* WindowBuilder::buildTabControl(const UnitSpec& spec, QWidget* parent) {
     }
     QObject::connect(bar, &QTabBar::currentChanged, tabControl, [bar] { showCurrentPage(*bar); });
     ui_.tabBar_ = bar;
-    UnitSpec look = spec;
-    look.font.reset();
-    applyLook(tabControl, look);
     return tabControl;
 }
 
@@ -247,6 +269,7 @@ QWidget* WindowBuilder::buildReportList(const UnitSpec& spec, QWidget* parent) {
     auto* view = new QTreeView(parent);
     auto* model = new ReportListModel(headers, view);
     view->setModel(model);
+    view->setItemDelegate(new OneLineRows(view));
     view->setRootIsDecorated(false);
     view->setItemsExpandable(false);
     view->setUniformRowHeights(true);
@@ -255,10 +278,19 @@ QWidget* WindowBuilder::buildReportList(const UnitSpec& spec, QWidget* parent) {
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setTextElideMode(Qt::ElideRight);
-    view->header()->setStretchLastSection(false);
-    view->header()->setSectionsMovable(false);
+    QHeaderView* header = view->header();
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    // The cells show as much as the widest column can hold on one line.
+    QObject::connect(header, &QHeaderView::sectionResized, model, [header, model] {
+        int widest = 0;
+        for (int column = 0; column < header->count(); ++column) {
+            widest = std::max(widest, header->sectionSize(column));
+        }
+        model->setShownWidth(widest);
+    });
     for (std::size_t i = 0; i < layout_.ruleListColumns.size(); ++i) {
-        view->header()->resizeSection(static_cast<int>(i), layout_.ruleListColumns[i].width);
+        header->resizeSection(static_cast<int>(i), layout_.ruleListColumns[i].width);
     }
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(view, &QWidget::customContextMenuRequested, view,
@@ -271,7 +303,13 @@ QWidget* WindowBuilder::buildReportList(const UnitSpec& spec, QWidget* parent) {
                          }
                          ui.raise(name, UiEvent::rightClick);
                      });
+    new ListMenuKeys(*view, [&ui = ui_, name = spec.name](QPoint at) {
+        ui.raiseFromKeyboard(name, UiEvent::rightClick, at);
+    });
     applyLook(view, spec);
+    // A click gives the list the keyboard, so that the arrows, Home, End and the page keys move
+    // its selection.
+    view->setFocusPolicy(Qt::ClickFocus);
     addUnit(spec, std::make_unique<QtReportList>(view, model));
     return view;
 }

@@ -13,9 +13,6 @@ namespace tesmolen {
 
 namespace {
 
-constexpr int answerOk = 0;
-constexpr int answerNo = 6;
-
 [[noreturn]] void noSuchUnit(UnitName name) {
     throw std::logic_error("no unit of that kind: " +
                            std::string(reinterpret_cast<const char*>(name.data()), name.size()));
@@ -264,8 +261,11 @@ bool Win32Ui::notify(const NMHDR& header, LRESULT& result) {
                 *reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header)));
             return true;
         case NM_RCLICK:
-        // A second right click soon after the first is one too, not a gesture of its own.
+        // A second right click soon after the first is one too, not a gesture of its own; and
+        // as the list has nothing to drag, a right click whose pointer slipped a few pixels
+        // (which the view takes for the start of a drag) is a right click as well.
         case NM_RDBLCLK:
+        case LVN_BEGINRDRAG:
             for (auto& [name, unit] : units_) {
                 if (unit.get() == list->second) raise(name, UiEvent::rightClick);
             }

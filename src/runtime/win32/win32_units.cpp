@@ -89,24 +89,21 @@ void Win32Unit::setEnabled(bool enabled) {
     }
 }
 
-int Win32Unit::left() const {
-    if (place_.window == nullptr) return place_.stored.x;
+POINT Win32Unit::position() const {
+    if (place_.window == nullptr) return place_.stored;
     RECT rect;
     GetWindowRect(place_.window, &rect);
-    HWND parent = GetParent(place_.window);
-    if (parent != nullptr)
-        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect.left + place_.origin.x;
+    POINT corner{rect.left, rect.top};
+    if (HWND parent = GetParent(place_.window)) ScreenToClient(parent, &corner);
+    return {corner.x + place_.origin.x, corner.y + place_.origin.y};
+}
+
+int Win32Unit::left() const {
+    return position().x;
 }
 
 int Win32Unit::top() const {
-    if (place_.window == nullptr) return place_.stored.y;
-    RECT rect;
-    GetWindowRect(place_.window, &rect);
-    HWND parent = GetParent(place_.window);
-    if (parent != nullptr)
-        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect.top + place_.origin.y;
+    return position().y;
 }
 
 bool Win32Unit::multiLine() const {

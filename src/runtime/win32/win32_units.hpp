@@ -61,6 +61,8 @@ public:
     bool multiLine() const;
 
 private:
+    // Relative to the parent, in the units' coordinates; for the main window, on the screen.
+    POINT position() const;
     std::wstring shown() const;
     void show(const std::wstring& text);
 

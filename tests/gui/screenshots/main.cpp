@@ -1,10 +1,13 @@
-// tesmolen-screenshots DIR: one picture of the main window per tab, and one of the settings tab
-// with rules in its list. The window is built as the program builds it, on Qt's offscreen
-// platform unless another one is asked for, and does the program's start-up work, so the
-// maker's site must answer (scripts/screenshots serves the bundled one).
+// tesmolen-screenshots DIR: one picture of the main window per tab, one of the instructions
+// scrolled to their end, and one of the settings tab with rules in its list. The window is built
+// as the program builds it, on Qt's offscreen platform unless another one is asked for, and does
+// the program's start-up work, so the maker's site must answer (scripts/screenshots serves the
+// bundled one).
 
 #include <QApplication>
 #include <QDir>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTextStream>
 #include <QWidget>
@@ -59,6 +62,14 @@ int main(int argc, char* argv[]) {
     for (int page = 0; page < ui.tabBar()->count() && page < 4; ++page) {
         ui.selectPage(page);
         if (!save(QString::fromLatin1(names[page]))) return 1;
+    }
+
+    // The instructions once more, scrolled to their end.
+    auto* instructions = qobject_cast<QPlainTextEdit*>(ui.widget(tesmolen::unit::instructionsText));
+    if (instructions != nullptr) {
+        ui.selectPage(0);
+        instructions->verticalScrollBar()->setValue(instructions->verticalScrollBar()->maximum());
+        if (!save(QStringLiteral("1-instructions-end"))) return 1;
     }
 
     // The settings tab once more, with rules read into the list.

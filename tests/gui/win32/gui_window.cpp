@@ -57,14 +57,20 @@ void GuiWindow::rightClickRow(int row) {
     POINT at{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
     ClientToScreen(view, &at);
     SetForegroundWindow(ui.mainWindow());
-    SetCursorPos(at.x, at.y);
-    INPUT clicks[2]{};
-    clicks[0].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    clicks[1].type = INPUT_MOUSE;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    ASSERT_TRUE(pumpUntil([&] {
+        return GetForegroundWindow() == ui.mainWindow() && WindowFromPoint(at) == view;
+    })) << "the row is not on top of the screen";
+    // The pointer moves to the row in the same input as the click, so that no pointer motion of
+    // the display comes between.
+    INPUT clicks[3]{};
+    for (INPUT& input : clicks) input.type = INPUT_MOUSE;
+    clicks[0].mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    clicks[0].mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    clicks[2].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
     const std::size_t eventsBefore = raised.size();
-    ASSERT_EQ(SendInput(2, clicks, sizeof(INPUT)), 2u);
+    ASSERT_EQ(SendInput(3, clicks, sizeof(INPUT)), 3u);
     ASSERT_TRUE(pumpUntil([&] { return raised.size() > eventsBefore; }))
         << "the list raised no event";
 }

@@ -16,16 +16,21 @@ StoredValue coded(const Text& value, const Text& key) {
     return {encodeTextWithSalt(value, key, "GT"), key};
 }
 
+// The stored values of a program whose maker's hosts are these, its site on the rule host.
+StoredValues storedValues(const Text& webHost, const Text& ruleHost) {
+    const Text site = "http://" + ruleHost + "/kovrel/ad/";
+    return {coded(site + "banner1.jpg", "abc"),
+            coded(site + "banner2.jpg", "abcde"),
+            coded(site + "banner3.jpg", "abcd"),
+            coded(site + "notice.txt", "ab"),
+            coded("C:\\hosts", "xyz"),
+            webHost,
+            ruleHost};
+}
+
 TEST(TheProgramAtStart, EndsAfterOneMessageWhenTheMakersHostsDoNotAnswer) {
     const Text closed = "127.0.0.1:" + std::to_string(testing::LoopbackServer::closedPort());
-    const Text site = "http://" + closed + "/kovrel/ad/";
-    const StoredValues stored{coded(site + "banner1.jpg", "abc"),
-                              coded(site + "banner2.jpg", "abcde"),
-                              coded(site + "banner3.jpg", "abcd"),
-                              coded(site + "notice.txt", "ab"),
-                              coded("C:\\hosts", "xyz"),
-                              closed,
-                              closed};
+    const StoredValues stored = storedValues(closed, closed);
     Win32Ui ui;
     ui.dialogScript().active = true;
     Win32Net net;
@@ -55,14 +60,7 @@ void CALLBACK closeWhenUp(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 TEST(TheProgramAtStart, EndsWithExitCodeZeroWhenTheWindowIsClosed) {
-    const Text site = "http://rules.test/kovrel/ad/";
-    const StoredValues stored{coded(site + "banner1.jpg", "abc"),
-                              coded(site + "banner2.jpg", "abcde"),
-                              coded(site + "banner3.jpg", "abcd"),
-                              coded(site + "notice.txt", "ab"),
-                              coded("C:\\hosts", "xyz"),
-                              "web.test",
-                              "rules.test"};
+    const StoredValues stored = storedValues("web.test", "rules.test");
     Win32Ui ui;
     testing::FakeNet net;
     net.answeringHosts = {{"web.test", 1}, {"rules.test", 1}};
@@ -82,13 +80,7 @@ class StartUpInTheWindow : public testing::GuiWindow {
 protected:
     StartUpInTheWindow() {
         const Text site = "http://rules.test/kovrel/ad/";
-        program.stored = {coded(site + "banner1.jpg", "abc"),
-                          coded(site + "banner2.jpg", "abcde"),
-                          coded(site + "banner3.jpg", "abcd"),
-                          coded(site + "notice.txt", "ab"),
-                          coded("C:\\hosts", "xyz"),
-                          "web.test",
-                          "rules.test"};
+        program.stored = storedValues("web.test", "rules.test");
         net.answeringHosts = {{"web.test", 1}, {"rules.test", 1}};
         net.pages = {{site + "banner1.jpg", sitePage("banner1.jpg")},
                      {site + "banner2.jpg", sitePage("banner2.jpg")},

@@ -5,6 +5,7 @@
 // After gui_window.hpp, which brings windows.h.
 #include <commctrl.h>
 
+#include "runtime/win32/file_dialog.hpp"
 #include "ui/layout.hpp"
 #include "ui/unit_names.hpp"
 
@@ -117,6 +118,37 @@ TEST_F(Units, TheIpBoxGivesItsDottedAddressOrNothing) {
     EXPECT_EQ(ip.text(), "");
     SendMessageW(control(unit::ipBox), IPM_SETADDRESS, 0, MAKEIPADDRESS(10, 0, 0, 7));
     EXPECT_EQ(ip.text(), "10.0.0.7");
+}
+
+TEST_F(Units, PicturesAreClickedWithTheMouse) {
+    auto clickPicture = [this](UnitName name) {
+        HWND picture = control(name);
+        SendMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageW(picture, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    };
+    ui.selectPage(3);
+    click(unit::qrButton);
+    EXPECT_TRUE(IsWindowVisible(control(unit::qrPicture)));
+    clickPicture(unit::qrPicture);
+    EXPECT_FALSE(IsWindowVisible(control(unit::qrPicture)));
+
+    // A press that is let go outside the picture is no click.
+    HWND banner = control(unit::banner);
+    SendMessageW(banner, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(banner, WM_LBUTTONUP, 0, MAKELPARAM(500, 5));
+    EXPECT_TRUE(shell.openedPages.empty());
+    clickPicture(unit::banner);
+    ASSERT_EQ(shell.openedPages.size(), 1u);
+    EXPECT_NE(shell.openedPages[0].find("/kovrel/ad/ads.html"), Text::npos);
+}
+
+TEST(FileDialogFilter, BarsBecomeTheZerosTheCommonDialogWants) {
+    using namespace std::string_literals;
+    EXPECT_EQ(win32Filter("\xC6\xC1\xB1\xCE\xB9\xE6\xD4\xF2(*.ad)|*.ad"),
+              L"屏蔽规则(*.ad)\0*.ad\0\0"s);
+    EXPECT_EQ(win32Filter("A|*.a|B|*.b;*.c"), L"A\0*.a\0B\0*.b;*.c\0\0"s);
+    EXPECT_EQ(win32Filter("Only a name"), L"Only a name\0\0\0"s) << "a name without pattern";
+    EXPECT_EQ(win32Filter(""), L""s);
 }
 
 }  // namespace

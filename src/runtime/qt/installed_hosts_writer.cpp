@@ -1,0 +1,24 @@
+#include "runtime/qt/installed_hosts_writer.hpp"
+
+#include <filesystem>
+#include <system_error>
+
+#include "runtime/codepage.hpp"
+#include "runtime/elevated_write.hpp"
+#include "runtime/files.hpp"
+
+namespace tesmolen {
+
+namespace fs = std::filesystem;
+
+void useInstalledHostsWriter() {
+    const fs::path writer =
+        (fs::path(nativePath(programFolder())) / TESMOLEN_HOSTS_WRITER_FROM_BIN).lexically_normal();
+    std::error_code ec;
+    if (!fs::is_regular_file(writer, ec)) return;
+    // The path must be the one the polkit action names, so it is given absolute and normal.
+    setElevatedWriter(
+        {utf8ToGbk(TESMOLEN_HOSTS_PATH_OF_WRITER), {TESMOLEN_PKEXEC, writer.string()}});
+}
+
+}  // namespace tesmolen

@@ -1,0 +1,111 @@
+// Saving as a user who may not write the hosts file: the bytes go to the elevated writer, whose
+// exit code alone decides between a save and a truthful failure. The writer here is a fake that
+// records what it was given and exits with a chosen code.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "rules/save_rules.hpp"
+#include "runtime/codepage.hpp"
+#include "runtime/elevated_write.hpp"
+#include "runtime/files.hpp"
+#include "support/test_program.hpp"
+#include "support/unprivileged.hpp"
+#include "ui/unit_names.hpp"
+
+namespace tesmolen {
+namespace {
+
+using testing::TempFolder;
+using testing::TestProgram;
+
+const Bytes oldHosts = gbk(u8"#Old代码开始\r\n0.0.0.0 old.example\r\n#代码结束\r\n");
+const Bytes newHosts = gbk(u8"#A代码开始\r\n0.0.0.0 ads.example\r\n#代码结束\r\n");
+// What the writer reads: the byte count on a line of its own, then the bytes.
+const Bytes newHostsAnnounced = std::to_string(newHosts.size()) + "\n" + newHosts;
+
+class ElevatedSave : public ::testing::Test {
+protected:
+    ElevatedSave() {
+        t.program.state.titleText = "Title";
+        t.program.state.hostsPath = t.temp.path("hosts");
+        t.temp.write("hosts", oldHosts);
+        testing::makeUnwritable(t.program.state.hostsPath);
+        testing::makeWritableForAll(records.folder().string());
+        t.ruleList().setCell(t.ruleList().appendRow("1"), 1,
+                             gbk(u8"A代码开始\r\n0.0.0.0 ads.example\r\n"));
+    }
+    ~ElevatedSave() override { setElevatedWriter({}); }
+
+    // The fake writer: keeps its standard input in records/stdin, then exits with the code.
+    void useFakeWriter(int exitCode) {
+        setElevatedWriter({t.program.state.hostsPath,
+                           {"/bin/sh", "-c", "cat > \"$0\"; exit " + std::to_string(exitCode),
+                            records.path("stdin")}});
+    }
+
+    // Saves as the unprivileged user; gives the one message shown, as "box:" (the owned box of
+    // a save) or "report:" (a failure report) and its text.
+    std::string saveAsUser() {
+        const auto shown = testing::runUnprivileged([this] {
+            saveRules(t.program);
+            std::string result;
+            for (const auto& box : t.windows.boxes) result += "box:" + box.text;
+            for (const auto& message : t.ui.messages) result += "report:" + message.text;
+            return result;
+        });
+        return shown.value_or("the user could not run");
+    }
+
+    TestProgram t;
+    TempFolder records;
+};
+
+TEST_F(ElevatedSave, WriterExitingWithZeroIsASave) {
+    useFakeWriter(0);
+    EXPECT_EQ(saveAsUser(), "box:" + savedMessage());
+    EXPECT_EQ(records.read("stdin"), newHostsAnnounced);
+}
+
+TEST_F(ElevatedSave, RefusedOrFailedWriterIsReportedAndTheFileStaysAsItWas) {
+    // 126: authentication dismissed; 127: not authorised; anything else: the helper failed.
+    for (int code : {126, 127, 1, 2}) {
+        SCOPED_TRACE(code);
+        useFakeWriter(code);
+        EXPECT_EQ(saveAsUser(), "report:" + saveFailedMessage());
+        EXPECT_EQ(records.read("stdin"), newHostsAnnounced);
+        EXPECT_EQ(t.temp.read("hosts"), oldHosts);
+    }
+}
+
+TEST_F(ElevatedSave, WithoutAWriterTheSaveFailsTruthfully) {
+    EXPECT_EQ(saveAsUser(), "report:" + saveFailedMessage());
+    EXPECT_EQ(t.temp.read("hosts"), oldHosts);
+}
+
+TEST_F(ElevatedSave, OtherFilesNeverGoToTheWriter) {
+    // A backup or an export into a folder the user may not write fails on its own.
+    useFakeWriter(0);
+    t.temp.write("bak.ad", "old backup");
+    testing::makeUnwritable(t.temp.path("bak.ad"));
+    const auto written = testing::runUnprivileged(
+        [this] { return writeWholeFile(t.temp.path("bak.ad"), "new") ? "yes" : "no"; });
+    EXPECT_EQ(written, "no");
+    EXPECT_EQ(t.temp.read("bak.ad"), "old backup");
+    EXPECT_FALSE(fileExists(records.path("stdin")));
+}
+
+TEST_F(ElevatedSave, WriterLeavingBeforeReadingIsAFailureNotACrash) {
+    // More than a pipe holds, to a writer that exits at once with 0: the unread bytes cannot
+    // have reached the file.
+    setElevatedWriter({t.program.state.hostsPath, {"/bin/sh", "-c", "exit 0"}});
+    const auto written = testing::runUnprivileged([this] {
+        return writeWholeFile(t.program.state.hostsPath, Bytes(1 << 20, 'x')) ? "yes" : "no";
+    });
+    EXPECT_EQ(written, "no");
+    EXPECT_EQ(t.temp.read("hosts"), oldHosts);
+}
+
+}  // namespace
+}  // namespace tesmolen
