@@ -163,14 +163,17 @@ void LoopbackServer::answer(std::intptr_t connectionId) {
     }
     const size_t start = request.find(' ') + 1;
     const std::string path = request.substr(start, request.find(' ', start) - start);
+    // Silent until the client hangs up or the server stops.
+    const auto holdSilent = [&] {
+        while (!stopping_) {
+            if (!readable(connection, 50)) continue;
+            const auto got = ::recv(connection, buffer, sizeof buffer, 0);
+            if (got == 0 || (got < 0 && !wouldBlock())) return;
+        }
+    };
     auto it = replies_.find(path);
     if (it == replies_.end()) {
-        // Silent until the client hangs up or the server stops.
-        while (!stopping_) {
-            if (readable(connection, 50) && ::recv(connection, buffer, sizeof buffer, 0) <= 0) {
-                return;
-            }
-        }
+        holdSilent();
         return;
     }
     const std::string& raw = it->second;
@@ -187,9 +190,7 @@ void LoopbackServer::answer(std::intptr_t connectionId) {
         if (put <= 0) return;  // the client gave up
         sent += static_cast<size_t>(put);
     }
-    if (holding_.count(path) != 0) {
-        while (!stopping_) readable(connection, 50);
-    }
+    if (holding_.count(path) != 0) holdSilent();
 }
 
 }  // namespace tesmolen::testing
