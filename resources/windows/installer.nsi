@@ -23,6 +23,9 @@ ShowInstDetails show
 ShowUninstDetails show
 
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\SimpChinese.nlf"
+; The language file names the font by its Chinese name; the English one is found on every Windows
+; that has it, whatever its display language.
+SetFont /LANG=${LANG_SIMPCHINESE} "SimSun" 9
 
 VIProductVersion "${VERSION}"
 VIAddVersionKey /LANG=2052 "ProductName" "${PRODUCT}"

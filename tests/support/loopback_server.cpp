@@ -5,6 +5,7 @@
 #include <ws2tcpip.h>
 #else
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -12,6 +13,7 @@
 #endif
 
 #include <algorithm>
+#include <cerrno>
 #include <stdexcept>
 
 namespace tesmolen::testing {
@@ -26,9 +28,23 @@ void closeSocket(Socket socket) {
     ::closesocket(socket);
 }
 
-bool readable(Socket socket, int milliseconds) {
-    WSAPOLLFD waiting{socket, POLLRDNORM, 0};
+bool ready(Socket socket, short events, int milliseconds) {
+    WSAPOLLFD waiting{socket, events, 0};
     return ::WSAPoll(&waiting, 1, milliseconds) > 0;
+}
+bool readable(Socket socket, int milliseconds) {
+    return ready(socket, POLLRDNORM, milliseconds);
+}
+bool writable(Socket socket, int milliseconds) {
+    return ready(socket, POLLWRNORM, milliseconds);
+}
+
+void setNonBlocking(Socket socket) {
+    u_long nonBlocking = 1;
+    ::ioctlsocket(socket, FIONBIO, &nonBlocking);
+}
+bool wouldBlock() {
+    return ::WSAGetLastError() == WSAEWOULDBLOCK;
 }
 
 // Winsock for as long as a server or a port test needs it.
@@ -48,9 +64,22 @@ void closeSocket(Socket socket) {
     ::close(socket);
 }
 
-bool readable(Socket socket, int milliseconds) {
-    pollfd waiting{socket, POLLIN, 0};
+bool ready(Socket socket, short events, int milliseconds) {
+    pollfd waiting{socket, events, 0};
     return ::poll(&waiting, 1, milliseconds) > 0;
+}
+bool readable(Socket socket, int milliseconds) {
+    return ready(socket, POLLIN, milliseconds);
+}
+bool writable(Socket socket, int milliseconds) {
+    return ready(socket, POLLOUT, milliseconds);
+}
+
+void setNonBlocking(Socket socket) {
+    ::fcntl(socket, F_SETFL, ::fcntl(socket, F_GETFL) | O_NONBLOCK);
+}
+bool wouldBlock() {
+    return errno == EAGAIN || errno == EWOULDBLOCK;
 }
 
 // Nothing to start on POSIX.
@@ -115,6 +144,7 @@ void LoopbackServer::serve() {
         if (!readable(listener, 50)) continue;
         const Socket connection = ::accept(listener, nullptr, nullptr);
         if (connection == INVALID_SOCKET) continue;
+        setNonBlocking(connection);
         answer(static_cast<std::intptr_t>(connection));
         closeSocket(connection);
     }
@@ -133,27 +163,34 @@ void LoopbackServer::answer(std::intptr_t connectionId) {
     }
     const size_t start = request.find(' ') + 1;
     const std::string path = request.substr(start, request.find(' ', start) - start);
+    // Silent until the client hangs up or the server stops.
+    const auto holdSilent = [&] {
+        while (!stopping_) {
+            if (!readable(connection, 50)) continue;
+            const auto got = ::recv(connection, buffer, sizeof buffer, 0);
+            if (got == 0 || (got < 0 && !wouldBlock())) return;
+        }
+    };
     auto it = replies_.find(path);
     if (it == replies_.end()) {
-        // Silent until the client hangs up or the server stops.
-        while (!stopping_) {
-            if (readable(connection, 50) && ::recv(connection, buffer, sizeof buffer, 0) <= 0) {
-                return;
-            }
-        }
+        holdSilent();
         return;
     }
     const std::string& raw = it->second;
     for (size_t sent = 0; sent < raw.size();) {
+        // A client that stops reading must not keep the server from stopping.
+        if (!writable(connection, 50)) {
+            if (stopping_) return;
+            continue;
+        }
         const auto put =
             ::send(connection, raw.data() + sent,
                    static_cast<int>(std::min<size_t>(raw.size() - sent, 1 << 20)), noSignal);
+        if (put < 0 && wouldBlock()) continue;
         if (put <= 0) return;  // the client gave up
         sent += static_cast<size_t>(put);
     }
-    if (holding_.count(path) != 0) {
-        while (!stopping_) readable(connection, 50);
-    }
+    if (holding_.count(path) != 0) holdSilent();
 }
 
 }  // namespace tesmolen::testing

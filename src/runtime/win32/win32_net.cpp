@@ -81,8 +81,9 @@ HostAndPort splitHost(const std::wstring& host) {
         const size_t close = host.find(L']');
         if (close == std::wstring::npos) return {host, result.port};
         result.name = host.substr(1, close - 1);
-        if (close + 1 < host.size() && host[close + 1] == L':')
+        if (close + 1 < host.size() && host[close + 1] == L':') {
             result.port = host.substr(close + 2);
+        }
         return result;
     }
     const size_t colon = host.find(L':');

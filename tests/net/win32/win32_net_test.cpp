@@ -41,9 +41,11 @@ TEST_F(Win32NetTest, FailedReadsGiveNoBytes) {
                  "Connection: close\r\n\r\n<html>missing</html>");
     server.reply("/broken", "HTTP/1.1 500 Oops\r\nContent-Length: 3\r\n\r\nbad");
     server.reply("/cut", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nonly part");
+    server.reply("/round", "HTTP/1.1 302 Found\r\nLocation: /round\r\nContent-Length: 0\r\n\r\n");
     EXPECT_EQ(net.httpRead(server.url("/missing")), "");
     EXPECT_EQ(net.httpRead(server.url("/broken")), "");
     EXPECT_EQ(net.httpRead(server.url("/cut")), "");
+    EXPECT_EQ(net.httpRead(server.url("/round")), "") << "redirects without end";
     EXPECT_EQ(net.httpRead("http://" + closedHost() + "/notice.txt"), "");
     EXPECT_EQ(net.httpRead(""), "");
     EXPECT_EQ(net.httpRead("not an address"), "");
