@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "blocklist.hpp"
+#include "list_rows.hpp"
 #include "ratios.hpp"
 #include "rules/read_rules.hpp"
 #include "runtime/codepage.hpp"
@@ -26,20 +27,6 @@
 
 namespace tesmolen::bench {
 namespace {
-
-struct Rows {
-    std::vector<Text> numbers;
-    std::vector<Text> bodies;
-};
-
-const Rows& rows() {
-    static const Rows all = [] {
-        testing::FakeReportList list;
-        parseRulesInto(ruleBlocksText(100000, 10u << 20), list);
-        return Rows{list.numbers(), list.bodies()};
-    }();
-    return all;
-}
 
 namespace fs = std::filesystem;
 
@@ -79,7 +66,7 @@ Window& window() { return *theWindow; }
 
 void fillOurs(benchmark::State& state) {
     ReportList& list = window().ui.list(unit::ruleList);
-    const Rows& r = rows();
+    const ListRows& r = hundredThousandRows();
     for (auto _ : state) {
         state.PauseTiming();
         list.deleteAllRows();
@@ -99,7 +86,7 @@ void fillTreeWidget(benchmark::State& state) {
     tree.setColumnCount(2);
     tree.resize(418, 292);
     tree.show();
-    const Rows& r = rows();
+    const ListRows& r = hundredThousandRows();
     for (auto _ : state) {
         state.PauseTiming();
         tree.clear();

@@ -1,6 +1,7 @@
 # The window on Qt 6 Widgets, the network on libcurl, and the program `tesmolen` itself.
 
-if(NOT TESMOLEN_GUI)
+# Windows builds have the Win32 window (win32.cmake).
+if(NOT TESMOLEN_GUI OR WIN32)
     return()
 endif()
 
@@ -26,9 +27,3 @@ endif()
 
 add_executable(tesmolen WIN32 src/app/main.cpp)
 target_link_libraries(tesmolen PRIVATE tesmolen_qt)
-
-if(WIN32)
-    set(TESMOLEN_ICON ${CMAKE_CURRENT_SOURCE_DIR}/resources/pictures/icon.ico)
-    configure_file(cmake/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/version.rc @ONLY)
-    target_sources(tesmolen PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/version.rc)
-endif()

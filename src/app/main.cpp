@@ -1,13 +1,33 @@
-// The process entry: the toolkit, the realisations of the seams, and the application shell.
+// The process entry: the realisations of the seams chosen by the build (Win32 on Windows, Qt
+// elsewhere), and the application shell.
+
+#include "app/application.hpp"
+#include "app/bindings.hpp"
+#include "app/stored_values.hpp"
+
+#ifdef _WIN32
+
+#include "runtime/win32/win32_net.hpp"
+#include "runtime/win32/win32_shell.hpp"
+#include "runtime/win32/win32_ui.hpp"
+#include "runtime/win32/win32_window_system.hpp"
+
+int main() {
+    using namespace tesmolen;
+    Win32Ui ui;
+    Win32Net net;
+    Win32Shell shell;
+    Win32WindowSystem windows;
+    return runApplication(ui, {ui, net, shell, windows}, defaultStoredValues(), eventBindings());
+}
+
+#else
 
 #include <QApplication>
 #include <QString>
 
-#include "app/application.hpp"
-#include "app/bindings.hpp"
 #include "app/product.hpp"
 #include "runtime/product.hpp"
-#include "app/stored_values.hpp"
 #include "runtime/qt/curl_net.hpp"
 #include "runtime/qt/desktop_shell.hpp"
 #include "runtime/qt/installed_hosts_writer.hpp"
@@ -29,3 +49,5 @@ int main(int argc, char* argv[]) {
     QtWindowSystem windows;
     return runApplication(ui, {ui, net, shell, windows}, defaultStoredValues(), eventBindings());
 }
+
+#endif

@@ -9,6 +9,11 @@
 
 #include "runtime/text.hpp"
 
+#ifdef _WIN32
+// The same texts as the wide Win32 API takes them.
+#include "runtime/wide_text.hpp"
+#endif
+
 namespace tesmolen {
 
 std::string gbkToUtf8(std::string_view gbk);
@@ -25,7 +30,8 @@ bool isGbk(std::string_view bytes);
 // A u8"..." literal as GBK bytes. Callers keep the result in a function-local static so the
 // conversion happens once.
 inline Text gbk(std::u8string_view literal) {
-    return utf8ToGbk(std::string_view(reinterpret_cast<const char*>(literal.data()), literal.size()));
+    return utf8ToGbk(
+        std::string_view(reinterpret_cast<const char*>(literal.data()), literal.size()));
 }
 
 }  // namespace tesmolen

@@ -17,6 +17,17 @@ Text decimalText(long long number) {
     return Text(digits, end);
 }
 
+Text cutGbk(const Text& text, std::size_t limit) {
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[end]);
+        const std::size_t width = lead >= 0x81 && lead <= 0xFE && end + 1 < text.size() ? 2 : 1;
+        if (end + width > limit) break;
+        end += width;
+    }
+    return text.substr(0, end);
+}
+
 Text upperCase(std::string_view text) {
     Text result(text);
     for (char& c : result) {

@@ -16,6 +16,9 @@ enum class MessageButtons { ok = 0, yesNo = 4 };
 
 // What a Yes/No message box returns when the user chose Yes; every other value counts as No.
 inline constexpr int answerYes = 5;
+// What a realisation returns for No, and for the OK of a report.
+inline constexpr int answerNo = 6;
+inline constexpr int answerOk = 0;
 
 struct ScreenPoint {
     int x = 0;

@@ -14,8 +14,11 @@ struct WindowRecord {
     WindowHandle handle = 0;
     std::uint32_t processId = 0;
     std::uint32_t threadId = 0;
-    Text title;      // at most 255 bytes
-    Text className;  // at most 49 bytes
+    Text title;      // at most titleLimit bytes
+    Text className;  // at most classNameLimit bytes
+
+    static constexpr std::size_t titleLimit = 255;
+    static constexpr std::size_t classNameLimit = 49;
 };
 
 class WindowSystem {

@@ -135,7 +135,7 @@ int FakeUi::messageBox(const Text& text, MessageButtons buttons, const Text& tit
         answers_.pop_front();
         return answer;
     }
-    return buttons == MessageButtons::yesNo ? answerNo_ : 0;
+    return buttons == MessageButtons::yesNo ? tesmolen::answerNo : answerOk;
 }
 
 void FakeUi::popUpMenu(UnitName menu, ScreenPoint at) {

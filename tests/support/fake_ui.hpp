@@ -146,7 +146,7 @@ public:
     // Answers for the coming message boxes, in order. Without one, an OK box gives 0 and a
     // Yes/No box gives No.
     void answerYes() { answers_.push_back(answerYes_); }
-    void answerNo() { answers_.push_back(answerNo_); }
+    void answerNo() { answers_.push_back(tesmolen::answerNo); }
 
     std::vector<ShownMessage> messages;
     std::vector<MenuPopUp> popUps;
@@ -156,7 +156,6 @@ public:
 
 private:
     static constexpr int answerYes_ = 5;
-    static constexpr int answerNo_ = 6;
 
     template <typename Kind>
     Kind& find(UnitName name);

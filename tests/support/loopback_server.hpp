@@ -3,7 +3,10 @@
 // reply set for its path, or holds the connection open without a word.
 
 #include <atomic>
+#include <cstdint>
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -20,6 +23,11 @@ public:
     void reply(const std::string& path, std::string raw) { replies_[path] = std::move(raw); }
     // Replies "200 OK" with this body and its length.
     void page(const std::string& path, const std::string& body);
+    // Sends the raw reply, then holds the connection open without a further word.
+    void replyAndHold(const std::string& path, std::string raw) {
+        reply(path, std::move(raw));
+        holding_.insert(path);
+    }
 
     int port() const { return port_; }
     std::string host() const { return "127.0.0.1:" + std::to_string(port_); }
@@ -30,12 +38,16 @@ public:
 
 private:
     void serve();
-    void answer(int connection);
+    void answer(std::intptr_t connection);
 
-    int listener_ = -1;
+    // Sockets are ints on POSIX and handles on Windows; both fit an intptr_t.
+    struct Network;
+    std::unique_ptr<Network> network_;
+    std::intptr_t listener_ = -1;
     int port_ = 0;
     std::atomic<bool> stopping_{false};
     std::map<std::string, std::string> replies_;
+    std::set<std::string> holding_;
     std::thread thread_;
 };
 

@@ -22,18 +22,6 @@ static void initialiseResources() {}
 
 namespace tesmolen {
 
-namespace {
-
-constexpr int answerOk = 0;
-constexpr int answerNo = 6;
-
-[[noreturn]] void noSuchUnit(UnitName name) {
-    throw std::logic_error("no unit of that kind: " +
-                           std::string(reinterpret_cast<const char*>(name.data()), name.size()));
-}
-
-}  // namespace
-
 QtUi::QtUi() {
     initialiseResources();
     useChineseDesktop();
@@ -46,25 +34,16 @@ QtUi::~QtUi() {
     window_.reset();
 }
 
-template <typename Kind>
-Kind& QtUi::find(UnitName name) {
-    auto found = units_.find(name);
-    if (found == units_.end()) noSuchUnit(name);
-    auto* unit = dynamic_cast<Kind*>(found->second.get());
-    if (unit == nullptr) noSuchUnit(name);
-    return *unit;
-}
-
 Unit& QtUi::window() {
     if (!windowUnit_) throw std::logic_error("the main window has not been created");
     return *windowUnit_;
 }
 
-Unit& QtUi::unit(UnitName name) { return find<QtUnit>(name); }
-ReportList& QtUi::list(UnitName name) { return find<QtReportList>(name); }
-GraphicButton& QtUi::graphicButton(UnitName name) { return find<QtGraphicButton>(name); }
-Timer& QtUi::timer(UnitName name) { return find<QtTimer>(name); }
-FileDialog& QtUi::fileDialog(UnitName name) { return find<QtFileDialog>(name); }
+Unit& QtUi::unit(UnitName name) { return findUnit<QtUnit>(units_, name); }
+ReportList& QtUi::list(UnitName name) { return findUnit<QtReportList>(units_, name); }
+GraphicButton& QtUi::graphicButton(UnitName name) { return findUnit<QtGraphicButton>(units_, name); }
+Timer& QtUi::timer(UnitName name) { return findUnit<QtTimer>(units_, name); }
+FileDialog& QtUi::fileDialog(UnitName name) { return findUnit<QtFileDialog>(units_, name); }
 
 int QtUi::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
     const bool yesNo = buttons == MessageButtons::yesNo;

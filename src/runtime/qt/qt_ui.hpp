@@ -8,9 +8,10 @@
 #include <optional>
 #include <string>
 
-#include "runtime/qt/dialog_script.hpp"
+#include "runtime/dialog_script.hpp"
 #include "runtime/qt/qt_units.hpp"
 #include "runtime/ui.hpp"
+#include "runtime/unit_table.hpp"
 #include "runtime/window_runtime.hpp"
 
 class QMenu;
@@ -56,8 +57,6 @@ public:
 private:
     friend class WindowBuilder;
 
-    template <typename Kind>
-    Kind& find(UnitName name);
     void raise(UnitName unit, UiEvent event);
     // Raises an event asked for from the keyboard: while it runs, the mouse position is the
     // point the keyboard names, so that a pop-up menu opens there.
@@ -65,7 +64,7 @@ private:
 
     std::unique_ptr<QWidget> window_;
     std::unique_ptr<QtUnit> windowUnit_;
-    std::map<std::u8string, std::unique_ptr<QtUnit>, std::less<>> units_;
+    UnitTable<QtUnit> units_;
     std::map<std::u8string, QMenu*, std::less<>> menus_;
     QTabBar* tabBar_ = nullptr;
     RaiseEvent raise_;

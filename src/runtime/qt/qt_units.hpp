@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "runtime/qt/dialog_script.hpp"
+#include "runtime/dialog_script.hpp"
 #include "runtime/qt/file_dialog.hpp"
 #include "runtime/ui.hpp"
 

@@ -27,7 +27,9 @@ std::uint32_t currentThreadId() {
 #endif
 }
 
-WindowHandle handleOf(const QWidget* widget) { return reinterpret_cast<WindowHandle>(widget); }
+WindowHandle handleOf(const QWidget* widget) {
+    return reinterpret_cast<WindowHandle>(widget);
+}
 
 // In the order the windows were created, those never shown (and so without a native window)
 // last.
@@ -55,17 +57,6 @@ QWidget* liveWidget(WindowHandle handle) {
 
 }  // namespace
 
-Text cutGbk(const Text& text, std::size_t limit) {
-    std::size_t end = 0;
-    while (end < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[end]);
-        const std::size_t width = lead >= 0x81 && lead <= 0xFE && end + 1 < text.size() ? 2 : 1;
-        if (end + width > limit) break;
-        end += width;
-    }
-    return text.substr(0, end);
-}
-
 QtWindowSystem::QtWindowSystem() : guiThreadId_(currentThreadId()) {}
 
 std::uint32_t QtWindowSystem::currentProcessId() const {
@@ -89,8 +80,8 @@ WindowRecord QtWindowSystem::describeWindow(WindowHandle window) {
     if (widget == nullptr) return record;
     record.processId = currentProcessId();
     record.threadId = guiThreadId_;
-    record.title = cutGbk(fromQString(widget->windowTitle()), titleLimit);
-    record.className = cutGbk(widget->metaObject()->className(), classNameLimit);
+    record.title = cutGbk(fromQString(widget->windowTitle()), WindowRecord::titleLimit);
+    record.className = cutGbk(widget->metaObject()->className(), WindowRecord::classNameLimit);
     return record;
 }
 

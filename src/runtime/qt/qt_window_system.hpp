@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "runtime/qt/dialog_script.hpp"
+#include "runtime/dialog_script.hpp"
 #include "runtime/window_system.hpp"
 
 class QWidget;
@@ -24,15 +24,9 @@ public:
     // Answers in Win32 button ids; without one, the box's first button.
     DialogScript& dialogScript() { return script_; }
 
-    static constexpr std::size_t titleLimit = 255;
-    static constexpr std::size_t classNameLimit = 49;
-
 private:
     std::uint32_t guiThreadId_;
     DialogScript script_;
 };
-
-// The text cut to at most limit bytes without splitting a two-byte GBK character.
-Text cutGbk(const Text& text, std::size_t limit);
 
 }  // namespace tesmolen

@@ -25,6 +25,7 @@
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/report_list_model.hpp"
 #include "runtime/qt/window_watcher.hpp"
+#include "ui/build_order.hpp"
 
 namespace tesmolen {
 
@@ -37,7 +38,9 @@ constexpr int tabStripHeight = 24;
 // The property that marks a child of the tab control as a page, holding its tab's index.
 constexpr const char* tabPageIndex = "tabPageIndex";
 
-QColor qtColour(const Colour& colour) { return {colour.red, colour.green, colour.blue}; }
+QColor qtColour(const Colour& colour) {
+    return {colour.red, colour.green, colour.blue};
+}
 
 bool isEditable(UnitKind kind) {
     return kind == UnitKind::editBox || kind == UnitKind::superEditBox ||
@@ -115,23 +118,9 @@ WindowBuilder::WindowBuilder(QtUi& ui, const WindowLayout& layout) : ui_(ui), la
 
 void WindowBuilder::build() {
     buildWindow();
-    // A unit may be listed before its container: build in rounds until every unit has its place.
-    std::vector<const UnitSpec*> waiting;
-    for (const UnitSpec& spec : layout_.units) waiting.push_back(&spec);
-    while (!waiting.empty()) {
-        std::vector<const UnitSpec*> next;
-        for (const UnitSpec* spec : waiting) {
-            auto parent = widgets_.find(spec->parent);
-            if (parent == widgets_.end()) {
-                next.push_back(spec);
-            } else {
-                widgets_[std::u8string(spec->name)] = buildWidget(*spec, parent->second);
-            }
-        }
-        if (next.size() == waiting.size()) {
-            throw std::logic_error("window layout: a unit's container does not exist");
-        }
-        waiting = std::move(next);
+    for (const UnitSpec* spec : unitsInBuildOrder(layout_)) {
+        widgets_[std::u8string(spec->name)] =
+            buildWidget(*spec, widgets_.find(spec->parent)->second);
     }
     buildMenus();
     stackUnits();
@@ -184,9 +173,9 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
         case UnitKind::superEditBox: {
             const bool multiLine = spec.multiLine || spec.kind == UnitKind::superEditBox;
             widget = buildEditBox(parent, multiLine);
-            unit = std::make_unique<QtUnit>(widget, multiLine ? "plainText" : "text",
-                                            multiLine ? TextPlace::multiLine
-                                                      : TextPlace::singleLine);
+            unit =
+                std::make_unique<QtUnit>(widget, multiLine ? "plainText" : "text",
+                                         multiLine ? TextPlace::multiLine : TextPlace::singleLine);
             unit->disableAsReadOnly();
             break;
         }
@@ -213,15 +202,14 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
             return buildPictureButton(spec, parent);
         case UnitKind::timer: {
             auto* timer = new QTimer(ui_.window_.get());
-            QObject::connect(timer, &QTimer::timeout, timer, [&ui = ui_, name = spec.name] {
-                ui.raise(name, UiEvent::timerTick);
-            });
+            QObject::connect(timer, &QTimer::timeout, timer,
+                             [&ui = ui_, name = spec.name] { ui.raise(name, UiEvent::timerTick); });
             addUnit(spec, std::make_unique<QtTimer>(timer, spec.left, spec.top));
             return nullptr;
         }
         case UnitKind::commonDialog:
-            addUnit(spec, std::make_unique<QtFileDialog>(ui_.window_.get(), ui_.script_,
-                                                         spec.left, spec.top));
+            addUnit(spec, std::make_unique<QtFileDialog>(ui_.window_.get(), ui_.script_, spec.left,
+                                                         spec.top));
             return nullptr;
     }
     applyLook(widget, spec);
@@ -310,8 +298,8 @@ QWidget* WindowBuilder::buildReportList(const UnitSpec& spec, QWidget* parent) {
                          const QModelIndex row = view->indexAt(at);
                          if (row.isValid()) {
                              view->selectionModel()->setCurrentIndex(
-                                 row, QItemSelectionModel::ClearAndSelect |
-                                          QItemSelectionModel::Rows);
+                                 row,
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
                          }
                          ui.raise(name, UiEvent::rightClick);
                      });

@@ -1,0 +1,284 @@
+#include "runtime/win32/win32_ui.hpp"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include <stdexcept>
+
+#include "runtime/win32/message_box.hpp"
+#include "runtime/win32/window_builder.hpp"
+#include "ui/layout.hpp"
+
+namespace tesmolen {
+
+Win32Ui::Win32Ui() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES |
+                                                       ICC_INTERNET_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+Win32Ui::~Win32Ui() {
+    if (IsWindow(window_)) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+Unit& Win32Ui::window() {
+    if (!windowUnit_) throw std::logic_error("the main window has not been created");
+    return *windowUnit_;
+}
+
+Unit& Win32Ui::unit(UnitName name) {
+    return findUnit<Win32Unit>(units_, name);
+}
+ReportList& Win32Ui::list(UnitName name) {
+    return findUnit<Win32ReportList>(units_, name);
+}
+GraphicButton& Win32Ui::graphicButton(UnitName name) {
+    return findUnit<Win32GraphicButton>(units_, name);
+}
+Timer& Win32Ui::timer(UnitName name) {
+    return findUnit<Win32Timer>(units_, name);
+}
+FileDialog& Win32Ui::fileDialog(UnitName name) {
+    return findUnit<Win32FileDialog>(units_, name);
+}
+
+int Win32Ui::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
+    const bool yesNo = buttons == MessageButtons::yesNo;
+    const std::uint32_t style = yesNo ? MB_YESNO : MB_OK;
+    std::optional<int> press;
+    if (script_.active) {
+        script_.shownBoxes.push_back({text, title, style});
+        // The caller's numbers are the button ids less one.
+        press = script_.takeAnswer().value_or(yesNo ? answerNo : answerOk) + 1;
+    }
+    const int pressed = showMessageBox({window_, text, title, style}, press);
+    return pressed == 0 ? answerOk : pressed - 1;
+}
+
+void Win32Ui::popUpMenu(UnitName menu, ScreenPoint at) {
+    auto found = menus_.find(menu);
+    if (found == menus_.end()) noSuchUnit(menu);
+    poppedUp_.emplace_back(menu);
+    // A menu tracked for a window in the background would not close when the user clicks
+    // elsewhere.
+    SetForegroundWindow(window_);
+    // While the script answers, the menu is shown and closed at once; the test then sends the
+    // item's command as a choice would.
+    if (script_.active) PostMessageW(window_, WM_CANCELMODE, 0, 0);
+    TrackPopupMenuEx(found->second.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x,
+                     at.y, window_, nullptr);
+    PostMessageW(window_, WM_NULL, 0, 0);
+}
+
+ScreenPoint Win32Ui::mousePosition() const {
+    POINT at{};
+    GetCursorPos(&at);
+    return {at.x, at.y};
+}
+
+void Win32Ui::switchVisualStyle() {
+    // The controls were made in the classic look; from now on they take the system's theme.
+    for (auto& [name, unit] : units_) {
+        if (HWND control = unit->window()) SetWindowTheme(control, nullptr, nullptr);
+    }
+    if (tabControl_ != nullptr) SetWindowTheme(tabControl_, nullptr, nullptr);
+    RedrawWindow(window_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+void Win32Ui::endProcess(int exitCode) {
+    endedWith_ = exitCode;
+    if (looping_) PostQuitMessage(exitCode);
+}
+
+void Win32Ui::createMainWindow(RaiseEvent raise) {
+    raise_ = std::move(raise);
+    WindowBuilder(*this, windowLayout()).build();
+}
+
+void Win32Ui::showMainWindow() {
+    ShowWindow(window_, SW_SHOWNORMAL);
+    UpdateWindow(window_);
+}
+
+int Win32Ui::runMessageLoop() {
+    looping_ = true;
+    MSG message{};
+    int exitCode = 0;
+    while (true) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            exitCode = static_cast<int>(message.wParam);
+            break;
+        }
+        if (got == -1) break;
+        // Tab and the arrow keys move between the controls, as in a dialog.
+        if (IsWindow(window_) && IsDialogMessageW(window_, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    looping_ = false;
+    return endedWith_.value_or(exitCode);
+}
+
+HWND Win32Ui::windowOf(UnitName name) const {
+    auto found = units_.find(name);
+    return found == units_.end() ? nullptr : found->second->window();
+}
+
+void Win32Ui::selectPage(int page) {
+    if (tabControl_ == nullptr) return;
+    SendMessageW(tabControl_, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+    showCurrentPage();
+}
+
+int Win32Ui::menuItemId(UnitName item) const {
+    for (const auto& [id, name] : menuItems_) {
+        if (name == item) return id;
+    }
+    return 0;
+}
+
+void Win32Ui::showCurrentPage() {
+    const auto current = static_cast<std::size_t>(SendMessageW(tabControl_, TCM_GETCURSEL, 0, 0));
+    for (std::size_t page = 0; page < pages_.size(); ++page) {
+        ShowWindow(pages_[page], page == current ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+HBRUSH Win32Ui::brush(COLORREF colour) {
+    OwnedBrush& owned = brushes_[colour];
+    if (!owned) owned.reset(CreateSolidBrush(colour));
+    return owned.get();
+}
+
+void Win32Ui::raise(UnitName unit, UiEvent event) {
+    if (raise_) raise_(unit, event);
+    // A handler's rows are in the lists' views when it returns.
+    publishRows();
+}
+
+void Win32Ui::publishRows() {
+    for (auto& [view, list] : lists_) list->publishRows();
+}
+
+LRESULT CALLBACK Win32Ui::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* ui = static_cast<Win32Ui*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        ui->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(ui));
+    }
+    auto* ui = reinterpret_cast<Win32Ui*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (ui == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    return ui->handle(message, wParam, lParam);
+}
+
+LRESULT Win32Ui::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return colourControl(message, reinterpret_cast<HDC>(wParam),
+                                 reinterpret_cast<HWND>(lParam));
+        case WM_SETCURSOR: {
+            auto found = looks_.find(reinterpret_cast<HWND>(wParam));
+            if (LOWORD(lParam) == HTCLIENT && found != looks_.end() &&
+                found->second.cursor != nullptr) {
+                SetCursor(found->second.cursor);
+                return TRUE;
+            }
+            break;
+        }
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            if (lParam == 0) {
+                auto item = menuItems_.find(id);
+                if (item != menuItems_.end()) raise(item->second, UiEvent::chosen);
+                return 0;
+            }
+            auto clicked = clickables_.find(id);
+            if (HIWORD(wParam) == BN_CLICKED && clicked != clickables_.end()) {
+                raise(clicked->second, UiEvent::click);
+            }
+            return 0;
+        }
+        case WM_NOTIFY: {
+            LRESULT result = 0;
+            if (notify(*reinterpret_cast<const NMHDR*>(lParam), result)) return result;
+            break;
+        }
+        case WM_TIMER: {
+            auto ticked = timers_.find(wParam);
+            if (ticked != timers_.end()) raise(ticked->second, UiEvent::timerTick);
+            return 0;
+        }
+        case publishRowsMessage:
+            publishRows();
+            return 0;
+        case WM_CLOSE:
+            DestroyWindow(window_);
+            return 0;
+        case WM_DESTROY:
+            if (looping_) PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+bool Win32Ui::notify(const NMHDR& header, LRESULT& result) {
+    if (header.hwndFrom == tabControl_ && header.code == TCN_SELCHANGE) {
+        showCurrentPage();
+        return true;
+    }
+    auto list = lists_.find(header.hwndFrom);
+    if (list == lists_.end()) return false;
+    switch (header.code) {
+        case LVN_GETDISPINFOW:
+            list->second->describeItem(
+                *reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header)));
+            return true;
+        case NM_RCLICK:
+        // A second right click soon after the first is one too, not a gesture of its own; and
+        // as the list has nothing to drag, a right click whose pointer slipped a few pixels
+        // (which the view takes for the start of a drag) is a right click as well.
+        case NM_RDBLCLK:
+        case LVN_BEGINRDRAG:
+            for (auto& [name, unit] : units_) {
+                if (unit.get() == list->second) raise(name, UiEvent::rightClick);
+            }
+            result = 0;
+            return true;
+        default:
+            return false;
+    }
+}
+
+LRESULT Win32Ui::colourControl(UINT message, HDC dc, HWND control) {
+    const LRESULT system = DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
+                                          reinterpret_cast<LPARAM>(control));
+    auto found = looks_.find(control);
+    if (found == looks_.end()) return system;
+    const ControlLook& look = found->second;
+    if (look.textColour) SetTextColor(dc, *look.textColour);
+    // Labels and pictures show what lies under them; so do edit boxes that only display their
+    // text, and push buttons around their edges.
+    const bool showsAround = look.transparent || message == WM_CTLCOLORBTN ||
+                             (look.editBox && message == WM_CTLCOLORSTATIC);
+    if (showsAround && look.around != nullptr) {
+        SetBkMode(dc, TRANSPARENT);
+        SetBkColor(dc, look.aroundColour);
+        return reinterpret_cast<LRESULT>(look.around);
+    }
+    if (look.background != nullptr) {
+        SetBkColor(dc, look.backgroundColour);
+        return reinterpret_cast<LRESULT>(look.background);
+    }
+    return system;
+}
+
+}  // namespace tesmolen

@@ -1,0 +1,61 @@
+#pragma once
+// The real Win32 main window and the desktop's windows, built as the program builds them, with
+// their dialog scripts active; network and shell are faked. The tests drive the window through
+// the messages a user's clicks and keys produce.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/application.hpp"
+#include "app/bindings.hpp"
+#include "runtime/win32/message_box.hpp"
+#include "runtime/win32/win32_ui.hpp"
+#include "runtime/win32/win32_window_system.hpp"
+#include "support/test_program.hpp"
+
+namespace tesmolen::testing {
+
+// Handles the thread's messages until the condition holds or ten seconds have gone.
+bool pumpUntil(const std::function<bool()>& condition);
+
+class GuiWindow : public ::testing::Test {
+protected:
+    GuiWindow();
+
+    HWND control(UnitName name) { return ui.windowOf(name); }
+    // A left click on a button, as the mouse gives it.
+    void click(UnitName button);
+    // Types the text into an edit box, character by character.
+    void type(UnitName box, const std::wstring& text);
+    // A right click on a row of the rule list, through the system's mouse input.
+    void rightClickRow(int row);
+    // Chooses a menu item, as the menu does when the user picks it.
+    void choose(UnitName item);
+    // What the list view shows in a cell, as it asks the window for it.
+    std::wstring shownCell(int row, int column);
+    int shownRows();
+    std::vector<Text> bodies();
+    const std::vector<ShownBox>& boxes() { return ui.dialogScript().shownBoxes; }
+
+    Win32Ui ui;
+    FakeNet net;
+    FakeShell shell;
+    DialogScript ownedBoxes;
+    std::vector<HWND> ownersOfOwnedBoxes;
+    Win32WindowSystem windows{[this](HWND owner, const std::wstring& text,
+                                     const std::wstring& title, UINT style) {
+        ownersOfOwnedBoxes.push_back(owner);
+        return scriptedMessageBoxes(ownedBoxes)(owner, text, title, style);
+    }};
+    TempFolder temp;
+    Program program{{}, ui, net, shell, windows, {}};
+    std::vector<std::pair<UnitName, UiEvent>> raised;
+};
+
+}  // namespace tesmolen::testing
