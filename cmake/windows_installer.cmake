@@ -1,7 +1,9 @@
 # The Windows installer, tesmolen-<version>-setup.exe (NSIS): the program and the rule-file tool,
 # stripped, under Program Files, with a Start-menu shortcut and an uninstaller. Its test installs,
-# starts and uninstalls it under Wine in a prefix of its own (tests/package/windows).
-if(NOT WIN32)
+# starts and uninstalls it under Wine in a prefix of its own (tests/package/windows). It ships the
+# 32-bit program; a 64-bit build, which only tests the code on machines that run no 32-bit
+# programs (NSIS's installers are 32-bit too), makes none.
+if(NOT WIN32 OR NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
     return()
 endif()
 

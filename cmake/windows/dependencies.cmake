@@ -3,7 +3,16 @@
 # this build (the rule-file tool while building, the test suites), and the Linux rule-file tool
 # to compare this build's with.
 
-# Wine, in a prefix of this build's own.
+# Wine, in a prefix of this build's own. A 64-bit build (for machines whose kernel runs no 32-bit
+# programs) runs under Wine's 64-bit loader, which Debian's wine script picks only when wine32 is
+# missing.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(TESMOLEN_WINEARCH win64)
+    set(TESMOLEN_WINE /usr/lib/wine/wine64)
+else()
+    set(TESMOLEN_WINEARCH win32)
+    set(TESMOLEN_WINE wine)
+endif()
 set(TESMOLEN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
