@@ -5,13 +5,15 @@
 
 # Wine, in a prefix of this build's own. A 64-bit build (for machines whose kernel runs no 32-bit
 # programs) runs under Wine's 64-bit loader, which Debian's wine script picks only when wine32 is
-# missing.
+# missing. tesmolen_program_format is the programs' format as objdump names it.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(TESMOLEN_WINEARCH win64)
     set(TESMOLEN_WINE /usr/lib/wine/wine64)
+    set(tesmolen_program_format pei-x86-64)
 else()
     set(TESMOLEN_WINEARCH win32)
     set(TESMOLEN_WINE wine)
+    set(tesmolen_program_format pei-i386)
 endif()
 set(TESMOLEN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY

@@ -26,13 +26,8 @@ function(tesmolen_add_tool_comparison)
             -DWORK=${CMAKE_BINARY_DIR}/tool-comparison
             "-DCORPUS=${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/*/*;${CMAKE_SOURCE_DIR}/site-src/*;${CMAKE_SOURCE_DIR}/site-src/rules/*;${CMAKE_SOURCE_DIR}/site/kovrel/ad/rules/*"
             -P ${CMAKE_SOURCE_DIR}/cmake/windows/compare_rulefile_tools.cmake)
-    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-        set(format pei-x86-64)
-    else()
-        set(format pei-i386)
-    endif()
     add_test(NAME windows_programs_stand_alone
-        COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DFORMAT=${format}
+        COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DFORMAT=${tesmolen_program_format}
             -DPROGRAMS=$<TARGET_FILE:tesmolen-rulefile>
             -P ${CMAKE_SOURCE_DIR}/cmake/windows/check_stand_alone.cmake)
 endfunction()
