@@ -10,7 +10,7 @@
 
 #include "bench_cases.hpp"
 #include "rules/read_rules.hpp"
-#include "rules/rule_texts.hpp"
+#include "rules/rule_grammar.hpp"
 #include "support/fake_ui.hpp"
 
 namespace tesmolen::bench {
@@ -34,9 +34,9 @@ void parseIntoList(benchmark::State& state, const Text& input) {
 void bareScan(benchmark::State& state, const Text& text) {
     int error = 0;
     PCRE2_SIZE offset = 0;
-    pcre2_code* code =
-        pcre2_compile(reinterpret_cast<PCRE2_SPTR>(rulePairPattern.data()), rulePairPattern.size(),
-                      PCRE2_CASELESS | PCRE2_MULTILINE, &error, &offset, nullptr);
+    const Text& pattern = ruleBlockPattern();
+    pcre2_code* code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()), pattern.size(),
+                                     PCRE2_CASELESS | PCRE2_MULTILINE, &error, &offset, nullptr);
     pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
     pcre2_match_data* data = pcre2_match_data_create_from_pattern(code, nullptr);
     const auto* subject = reinterpret_cast<PCRE2_SPTR>(text.data());

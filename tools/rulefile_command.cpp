@@ -174,13 +174,13 @@ Text rowLines(const Text& rulesText) {
     return lines;
 }
 
-Text hostsTextOfRules(const Text& rulesText) {
+std::optional<Text> hostsTextOfRules(const Bytes& hostsBytes) {
     MemoryReportList list;
-    parseRulesInto(rulesText, list);
-    return savedHostsText(rulesText, list);
+    parseRulesInto(toText(hostsBytes), list);
+    return savedHostsText(hostsBytes, list);
 }
 
-Bytes runCommand(const RuleFileCommand& command, const Bytes& input) {
+std::optional<Bytes> runCommand(const RuleFileCommand& command, const Bytes& input) {
     switch (command.action) {
         case RuleFileAction::encode: {
             // The program codes texts, which end at their first zero byte.
@@ -194,7 +194,7 @@ Bytes runCommand(const RuleFileCommand& command, const Bytes& input) {
         case RuleFileAction::rows:
             return rowLines(toText(input));
         case RuleFileAction::hosts:
-            return hostsTextOfRules(toText(input));
+            return hostsTextOfRules(input);
         case RuleFileAction::help:
             return Bytes(usageText());
     }

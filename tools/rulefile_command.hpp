@@ -26,8 +26,9 @@ struct RuleFileCommand {
 // turned into GBK, and refused when it has no GBK form.
 std::variant<RuleFileCommand, std::string> parseArguments(std::span<const std::string_view> args);
 
-// What the command writes to standard output for these input bytes.
-Bytes runCommand(const RuleFileCommand& command, const Bytes& input);
+// What the command writes to standard output for these input bytes; nothing when it refuses
+// them (hosts: a zero byte).
+std::optional<Bytes> runCommand(const RuleFileCommand& command, const Bytes& input);
 
 std::string_view usageText();
 
@@ -37,8 +38,8 @@ Text escapedBody(std::string_view body);
 // One line per row that reading the rules text gives: number, TAB, escaped body, LF.
 Text rowLines(const Text& rulesText);
 
-// What a save writes over a hosts file that holds the rules text: its system entries, then the
-// rule blocks of its rows.
-Text hostsTextOfRules(const Text& rulesText);
+// What a save writes over a hosts file that holds these bytes: its system's own text, then the
+// rule blocks of its rows. Nothing when the bytes hold a zero byte, as a save refuses them.
+std::optional<Text> hostsTextOfRules(const Bytes& hostsBytes);
 
 }  // namespace tesmolen::tools

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,8 +80,13 @@ int main(int argc, char** argv) {
             return ioError;
         }
     }
-    const tesmolen::Bytes output = tesmolen::tools::runCommand(command, input);
-    std::cout.write(output.data(), static_cast<std::streamsize>(output.size()));
+    const std::optional<tesmolen::Bytes> output = tesmolen::tools::runCommand(command, input);
+    if (!output) {
+        std::cerr << "tesmolen-rulefile: the hosts text holds a zero byte; a save would lose what "
+                     "follows it, so nothing is written\n";
+        return ioError;
+    }
+    std::cout.write(output->data(), static_cast<std::streamsize>(output->size()));
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "tesmolen-rulefile: cannot write standard output\n";

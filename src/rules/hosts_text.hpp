@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "runtime/ui.hpp"
@@ -9,14 +10,14 @@ namespace tesmolen {
 // The hosts text of a rule list: one rule block per row, built from column 1, in list order.
 Text hostsTextOf(const ReportList& list);
 
-// The host entries that a hosts text holds besides its rules: of every line, the text before its
-// first "#", without trailing spaces and tabs, when it is not blank and lies outside every "#"
-// pair that reading the text forms. Each ends in CR LF. They hold no "#", so they never become
-// rules, and a save keeps them.
-Text systemEntriesOf(std::string_view hostsText);
+// The system's own text of a hosts text: every byte that lies outside its rule blocks
+// (comments, blank lines, entries, with their own line ends), in order. Nothing when the text
+// could not be searched.
+std::optional<Text> systemTextOf(std::string_view hostsText);
 
-// What a save writes over a hosts file that holds this text: its system entries, then the rule
-// blocks of the list.
-Text savedHostsText(std::string_view hostsOnDisk, const ReportList& list);
+// What a save writes over a hosts file that holds these bytes: its system's own text, a CR LF
+// when that text does not end a line, then the rule blocks of the list. Nothing when the bytes
+// hold a zero byte: what follows it could not be kept.
+std::optional<Text> savedHostsText(std::string_view hostsOnDisk, const ReportList& list);
 
 }  // namespace tesmolen

@@ -4,8 +4,7 @@
 
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
-#include "rules/rule_texts.hpp"
-#include "textsvc/regex_object.hpp"
+#include "rules/rule_grammar.hpp"
 #include "ui/unit_names.hpp"
 
 namespace tesmolen {
@@ -23,11 +22,7 @@ void parseRulesInPlace(Text& rulesText, ReportList& list) {
         Text& text;
         ~GiveBack() { text = regex.releaseSubject(); }
     } giveBack{regex, rulesText};
-    regex.compileAndRun(Text(rulePairPattern), std::move(rulesText),
-                        {.caseSensitive = false,
-                         .multiLine = true,
-                         .global = true,
-                         .quotePlaceholder = false});
+    findRuleBlocks(regex, std::move(rulesText));
     const int count = regex.matchCount();
     for (int i = 1; i <= count; ++i) {
         int row = list.appendRow(decimalText(i));

@@ -4,8 +4,8 @@
 
 namespace tesmolen {
 
-// Appends one row per "#" pair of the rules text to the list: the pair's number ("1", "2", ...)
-// in column 0, the text between the two "#" in column 1. Never clears the list.
+// Appends one row per rule of the rules text to the list: the rule's number ("1", "2", ...) in
+// column 0, its body in column 1. Never clears the list.
 void parseRulesInto(const Text& rulesText, ReportList& list);
 
 // The same without a copy of the text: it is lent to the expression for the search and is

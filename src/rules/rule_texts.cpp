@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "rules/rule_grammar.hpp"
 #include "runtime/codepage.hpp"
 
 namespace tesmolen {
@@ -38,7 +39,9 @@ bool holdsRules(std::string_view text) {
     const bool controlFree = std::ranges::none_of(text, [](char c) {
         return static_cast<unsigned char>(c) < 0x20 && c != '\r' && c != '\n' && c != '\t';
     });
-    return controlFree && std::ranges::count(text, '#') >= 2 && isGbk(text);
+    if (!controlFree || !isGbk(text)) return false;
+    RegexObject regex;
+    return findRuleBlocks(regex, Text(text)) && regex.matchCount() > 0;
 }
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
-// The text forms of a rule. "#" is the only delimiter: a hosts text is a sequence of rule
-// blocks: an opening #, the body, then #代码结束 and CR LF; an editor text is built from head,
-// entry and end pieces.
+// The text forms of a rule: a rule block of a hosts text is an opening #, the body, then
+// #代码结束 and CR LF; an editor text is built from head, entry and end pieces. Which "#" of a
+// rules text open and close a rule is told in rule_grammar.hpp.
 
 #include <string_view>
 
@@ -11,8 +11,6 @@ namespace tesmolen {
 
 inline constexpr std::string_view lineEnd = "\r\n";
 inline constexpr std::string_view blockOpening = "#";
-// Finds every pair of "#" in a rules text; group 1 is the body between them.
-inline constexpr std::string_view rulePairPattern = R"(#([\s\S]*?)#)";
 
 const Text& codeBeginsText();  // 代码开始
 const Text& codeEndsText();    // 代码结束
@@ -22,8 +20,8 @@ const Text& blockClosing();    // #代码结束\r\n
 Text composeRuleBlock(const Text& body);
 void appendRuleBlock(Text& hostsText, std::string_view body);
 
-// True when the text is a rules text that yields at least one row: a "#" pair, no control byte
-// but CR, LF and TAB, and nothing but GBK. A rule file decoded under another key, or a file of
+// True when the text is a rules text that yields at least one row: a rule, no control byte but
+// CR, LF and TAB, and nothing but GBK. A rule file decoded under another key, or a file of
 // another kind, fails this.
 bool holdsRules(std::string_view text);
 

@@ -21,11 +21,16 @@ const Text& saveFailedMessage() {
 }
 
 void saveRules(Program& program) {
-    // The entries the system and other programs keep in the file stay; an unreadable file has
-    // none to keep.
-    const Text onDisk = toText(readWholeFile(program.state.hostsPath));
-    const Text hostsText = savedHostsText(onDisk, program.ui.list(unit::ruleList));
-    if (!writeWholeFile(program.state.hostsPath, hostsText)) {
+    // The system's own text of the file stays as it is. A file that is there but cannot be read,
+    // or that holds a zero byte, is not saved over: its own text would be lost. A missing file
+    // has none.
+    const Text& path = program.state.hostsPath;
+    const std::optional<Bytes> onDisk = readWholeFileIfReadable(path);
+    std::optional<Text> hostsText;
+    if (onDisk || nothingAt(path)) {
+        hostsText = savedHostsText(onDisk.value_or(Bytes{}), program.ui.list(unit::ruleList));
+    }
+    if (!hostsText || !writeWholeFile(path, *hostsText)) {
         report(program, saveFailedMessage());
         return;
     }

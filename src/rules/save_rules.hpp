@@ -4,9 +4,9 @@
 
 namespace tesmolen {
 
-// 保存: replaces the hosts file by its system entries followed by the hosts text of the rule
+// 保存: replaces the hosts file by its system's own text followed by the hosts text of the rule
 // list. Confirms with an owned box titled with the product name, or reports that the file could
-// not be written; the previous file then stays whole.
+// not be read or written; the previous file then stays whole.
 void saveRules(Program& program);
 
 const Text& savedMessage();       // 保存成功

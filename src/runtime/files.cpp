@@ -74,6 +74,12 @@ bool fileExists(const Text& path) {
     return fs::is_regular_file(nativePath(path), ec);
 }
 
+bool nothingAt(const Text& path) {
+    std::error_code ec;
+    return fs::symlink_status(nativePath(path), ec).type() == fs::file_type::not_found &&
+           ec == std::errc::no_such_file_or_directory;
+}
+
 Text currentDirectory() {
     std::error_code ec;
     fs::path cwd = fs::current_path(ec);

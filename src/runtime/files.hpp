@@ -20,6 +20,10 @@ std::optional<Bytes> readWholeFileIfReadable(const Text& path);
 
 bool fileExists(const Text& path);
 
+// True only when the system says that nothing is at the path, not even a link; false when it
+// cannot tell.
+bool nothingAt(const Text& path);
+
 // Replaces the file by exactly these bytes, or creates it. The bytes go to a temporary file
 // beside the target, reach the disk, and are renamed over it, so a failure at any point leaves
 // the previous file whole; the target keeps its permission bits. Where a rename cannot replace

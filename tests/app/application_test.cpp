@@ -119,10 +119,10 @@ TEST_F(Application, EventsRunOnlyTheCommandsBoundToThemAndNothingAfterTheEnd) {
 
 TEST(EventBindings, TheReadButtonReadsTheHostsFile) {
     testing::TestProgram t;
-    t.temp.write("hosts", "#a#b#c#");
+    t.temp.write("hosts", "#a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#b\n#c" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#");
     t.program.state.hostsPath = t.temp.path("hosts");
     raiseEvent(t.program, eventBindings(), unit::readButton, UiEvent::click);
-    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a", "c"}));
+    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC", "c" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC"}));
 }
 
 TEST(ApplicationState, CleanUpReleasesEveryValue) {

@@ -1,10 +1,12 @@
-// The rule-file tool's rows for any input: one line per "#" pair of the text before its first
-// zero byte, each the pair's number, a TAB and its body written so that it stays on its line, and
-// reading the body back gives the very bytes between the two "#".
+// The rule-file tool's rows for any input: one line per rule of the text before its first zero
+// byte, each the rule's number, a TAB and its body written so that it stays on its line, and
+// reading the body back gives bytes that stand in the text after a "#" that starts a line, up to
+// the next "#" or the end, each rule after the one before.
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "rulefile_command.hpp"
 
@@ -54,23 +56,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Bytes input(reinterpret_cast<const char*>(data), size);
     tools::RuleFileCommand rows;
     rows.action = tools::RuleFileAction::rows;
-    const Bytes lines = tools::runCommand(rows, input);
+    const Bytes lines = tools::runCommand(rows, input).value();
 
-    const std::size_t end = input.find('\0');
+    const std::string_view text = std::string_view(input).substr(0, input.find('\0'));
     std::size_t at = 0;
-    int number = 0;
-    std::size_t open = Bytes::npos;
-    for (std::size_t i = 0; i < input.size() && i != end; ++i) {
-        if (input[i] != '#') continue;
-        if (open == Bytes::npos) {
-            open = i;
-            continue;
+    std::size_t from = 0;
+    for (int number = 1; at < lines.size(); ++number) {
+        const std::string body = readLine(lines, at, std::to_string(number));
+        for (;; ++from) {
+            from = text.find('#', from);
+            if (from == text.npos) std::abort();
+            const bool startsLine = from == 0 || text[from - 1] == '\n';
+            const std::size_t after = from + 1 + body.size();
+            if (startsLine && text.substr(from + 1, body.size()) == body &&
+                (after == text.size() || text[after] == '#')) {
+                break;
+            }
         }
-        if (readLine(lines, at, std::to_string(++number)) != input.substr(open + 1, i - open - 1)) {
-            std::abort();
-        }
-        open = Bytes::npos;
+        from += 1 + body.size();
     }
-    if (at != lines.size()) std::abort();
     return 0;
 }

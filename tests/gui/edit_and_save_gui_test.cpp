@@ -8,6 +8,7 @@
 
 #include "gui_window.hpp"
 #include "rules/rule_texts.hpp"
+#include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
 #include "ui/unit_names.hpp"
 
@@ -16,9 +17,13 @@ namespace {
 
 class EditAndSaveInTheWindow : public testing::GuiWindow {
 protected:
+    const Text a = gbk(u8"A代码开始");
+    const Text b = gbk(u8"B代码开始");
+    const Text c = gbk(u8"C代码开始");
+
     void SetUp() override {
         ui.selectPage(1);
-        temp.write("hosts", composeRuleBlock("A") + composeRuleBlock("B") + composeRuleBlock("C"));
+        temp.write("hosts", composeRuleBlock(a) + composeRuleBlock(b) + composeRuleBlock(c));
         program.state.hostsPath = temp.path("hosts");
     }
 
@@ -51,18 +56,18 @@ protected:
 
 TEST_F(EditAndSaveInTheWindow, ReadDeleteSaveAndReadAgain) {
     click(unit::readButton);
-    ASSERT_EQ(rows(), (std::vector<Text>{"A", "B", "C"}));
+    ASSERT_EQ(rows(), (std::vector<Text>{a, b, c}));
 
     rightClickRow(1);
     ASSERT_TRUE(ui.menu(unit::listMenu)->isVisible());
     ui.menu(unit::listMenu)->hide();
     ui.dialogScript().answers.push_back(answerYes);
     choose(unit::listMenu, QStringLiteral("删除本条"));
-    EXPECT_EQ(rows(), (std::vector<Text>{"A", "C"}));
+    EXPECT_EQ(rows(), (std::vector<Text>{a, c}));
     EXPECT_EQ(ui.list(unit::ruleList).cell(1, 0), "3");  // the numbers keep their gap
 
     click(unit::saveButton);
-    EXPECT_EQ(readWholeFile(program.state.hostsPath), composeRuleBlock("A") + composeRuleBlock("C"));
+    EXPECT_EQ(readWholeFile(program.state.hostsPath), composeRuleBlock(a) + composeRuleBlock(c));
     // The confirmation: an information box with OK only, titled with the product name.
     ASSERT_EQ(windows.dialogScript().shownBoxes.size(), 1u);
     EXPECT_EQ(windows.dialogScript().shownBoxes[0].title, "Tesmolen");
@@ -70,7 +75,7 @@ TEST_F(EditAndSaveInTheWindow, ReadDeleteSaveAndReadAgain) {
     EXPECT_TRUE(program.state.windowList.empty());
 
     click(unit::readButton);
-    EXPECT_EQ(rows(), (std::vector<Text>{"A", "C"}));
+    EXPECT_EQ(rows(), (std::vector<Text>{a, c}));
     EXPECT_EQ(ui.list(unit::ruleList).cell(1, 0), "2");
 }
 
@@ -80,7 +85,7 @@ TEST_F(EditAndSaveInTheWindow, NoToTheDeleteQuestionKeepsTheRow) {
     ui.menu(unit::listMenu)->hide();
     ui.dialogScript().answers.push_back(6);
     choose(unit::listMenu, QStringLiteral("删除本条"));
-    EXPECT_EQ(rows(), (std::vector<Text>{"A", "B", "C"}));
+    EXPECT_EQ(rows(), (std::vector<Text>{a, b, c}));
 }
 
 }  // namespace

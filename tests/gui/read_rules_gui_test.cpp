@@ -27,20 +27,21 @@ protected:
 };
 
 TEST_F(ReadRulesInTheWindow, ClickingReadShowsTheRules) {
-    clickReadOver("127.0.0.1 localhost\r\n#SiteA\r\n0.0.0.0 ads.example#x#SiteB#");
+    clickReadOver("127.0.0.1 localhost\r\n# comment\r\n#SiteA" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "\r\n0.0.0.0 ads.example#x\n"
+                  "#SiteB" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#");
     EXPECT_TRUE(list()->isVisible());
     ASSERT_EQ(list()->model()->rowCount(), 2);
     EXPECT_EQ(shown(0, 0), QStringLiteral("1"));
-    EXPECT_EQ(shown(0, 1), QStringLiteral(u"SiteA\u23CE0.0.0.0 ads.example"));
+    EXPECT_EQ(shown(0, 1), QStringLiteral(u"SiteA代码开始\u23CE0.0.0.0 ads.example"));
     EXPECT_EQ(list()->model()->index(0, 1).data(Qt::ToolTipRole).toString(),
-              QStringLiteral("SiteA\n0.0.0.0 ads.example"));
+              QStringLiteral(u"SiteA代码开始\n0.0.0.0 ads.example"));
     EXPECT_EQ(shown(1, 0), QStringLiteral("2"));
-    EXPECT_EQ(shown(1, 1), QStringLiteral("SiteB"));
+    EXPECT_EQ(shown(1, 1), QStringLiteral(u"SiteB代码开始"));
     EXPECT_TRUE(ui.dialogScript().shownBoxes.empty());
 }
 
 TEST_F(ReadRulesInTheWindow, ReadingAFileWithoutRulesReportsAndHidesTheListAgain) {
-    clickReadOver("#a#");
+    clickReadOver("#a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#");
     ASSERT_TRUE(list()->isVisible());
     clickReadOver("127.0.0.1 localhost\r\n");
     EXPECT_FALSE(list()->isVisible());

@@ -87,7 +87,7 @@ TEST_F(RuleListInTheWindow, TheTooltipOfARuleOfManyLinesShowsItsFirstLines) {
 
 TEST_F(RuleListInTheWindow, TheKeyboardMovesTheSelectionAfterAClick) {
     Text hosts;
-    for (int rule = 0; rule < 200; ++rule) appendRuleBlock(hosts, "rule " + std::to_string(rule));
+    for (int rule = 0; rule < 200; ++rule) appendRuleBlock(hosts, "rule " + std::to_string(rule) + gbk(u8"代码开始"));
     readOver(hosts);
     ui.mainWindow()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(ui.mainWindow()));
@@ -111,7 +111,8 @@ TEST_F(RuleListInTheWindow, TheKeyboardMovesTheSelectionAfterAClick) {
 }
 
 TEST_F(RuleListInTheWindow, TheMenuKeyAndShiftF10OpenThePopUpMenuAtTheSelectedRow) {
-    readOver(composeRuleBlock("A") + composeRuleBlock("B") + composeRuleBlock("C"));
+    readOver(composeRuleBlock(gbk(u8"A代码开始")) + composeRuleBlock(gbk(u8"B代码开始")) +
+             composeRuleBlock(gbk(u8"C代码开始")));
     QMenu* menu = ui.menu(unit::listMenu);
     QTest::keyClick(view(), Qt::Key_Menu);
     EXPECT_FALSE(menu->isVisible()) << "no row is selected";

@@ -25,23 +25,29 @@ protected:
 };
 
 TEST_F(HostileRead, FiftyMegabyteHostsFile) {
-    Bytes section = "# section\r\n";
+    Bytes section = "# section\r\n#" + gbk(u8"广告代码开始") + "\r\n";
     for (int i = 0; i < 200; ++i) section += "0.0.0.0 ads" + std::to_string(i) + ".example.com\r\n";
     Bytes hosts;
     hosts.reserve(51u << 20);
     int blocks = 0;
     for (; hosts.size() < (50u << 20); ++blocks) hosts += section;
     read(hosts);
-    // Every "#" opens a section; they pair up from the start.
-    EXPECT_EQ(t.ruleList().rowCount(), blocks / 2);
+    // Each head opens a rule, which the comment of the next section ends.
+    EXPECT_EQ(t.ruleList().rowCount(), blocks);
     EXPECT_TRUE(t.ui.messages.empty());
 }
 
-TEST_F(HostileRead, OneMillionHashes) {
+TEST_F(HostileRead, OneMillionHashesAndHalfAMillionHeads) {
     read(Bytes(1000000, '#'));
+    EXPECT_EQ(t.ruleList().rowCount(), 0);
+    EXPECT_EQ(t.ui.messages.size(), 1u);
+    const Text head = gbk(u8"代码开始") + "\n";
+    Bytes heads;
+    for (int i = 0; i < 500000; ++i) heads += "#" + head;
+    read(heads);
     ASSERT_EQ(t.ruleList().rowCount(), 500000);
     EXPECT_EQ(t.ruleList().cell(499999, 0), "500000");
-    EXPECT_EQ(t.ruleList().cell(499999, 1), "");
+    EXPECT_EQ(t.ruleList().cell(499999, 1), head);
 }
 
 TEST_F(HostileRead, BytesThatAreNotGbkSurviveAReadAndASave) {
@@ -52,7 +58,7 @@ TEST_F(HostileRead, BytesThatAreNotGbkSurviveAReadAndASave) {
     Bytes hosts;
     std::mt19937 random(7);
     for (int block = 0; block < 50; ++block) {
-        Text body;
+        Text body = gbk(u8"站点代码开始") + "\r\n";
         for (int i = 0; i < 100; ++i) {
             char c = static_cast<char>(random() % 255 + 1);
             body += c == '#' ? '\x81' : c;
@@ -68,11 +74,12 @@ TEST_F(HostileRead, BytesThatAreNotGbkSurviveAReadAndASave) {
 }
 
 TEST_F(HostileRead, ZeroBytesEndTheText) {
-    read("\0#a#"s);
+    const Text a = gbk(u8"a代码开始");
+    read("\0#"s + a + "#");
     EXPECT_EQ(t.ruleList().rowCount(), 0);
     EXPECT_EQ(t.ui.messages.size(), 1u);
-    read("#a#\0\0\0#b#"s);
-    EXPECT_EQ(t.ruleList().bodies(), std::vector<Text>{"a"});
+    read("#" + a + "#\0\0\0#"s + a + "#");
+    EXPECT_EQ(t.ruleList().bodies(), std::vector<Text>{a});
 }
 
 }  // namespace

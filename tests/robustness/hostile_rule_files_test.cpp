@@ -1,16 +1,18 @@
 // Rule files that are not what they claim: random bytes, zero bytes, letters out of range. Import
-// and restore take from them exactly the "#" pairs of what they decode to when that is a rules
-// text, refuse them otherwise, and leave the list in a state that agrees with its rows.
+// and restore take from them exactly the rules of what they decode to when that is a rules text,
+// refuse them otherwise, and leave the list in a state that agrees with its rows.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <string_view>
 #include <string>
 #include <vector>
 
 #include "rulefiles/backup_restore.hpp"
 #include "rulefiles/import_export.hpp"
-#include "rules/rule_texts.hpp"
+#include "runtime/codepage.hpp"
 #include "support/test_program.hpp"
 #include "textsvc/text_cipher.hpp"
 #include "ui/unit_names.hpp"
@@ -21,18 +23,25 @@ namespace {
 using namespace std::string_literals;
 using testing::TestProgram;
 
-// The bodies between the first and second "#", the third and fourth, and so on.
-std::vector<Text> pairBodies(const Text& text) {
+const Text begins = "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC";  // 代码开始
+
+// The rules of a text, read plainly: each "#" that starts a line and whose line, up to the next
+// "#" or LF (one CR before the LF left out), ends in 代码开始 opens one; its body runs to the next
+// "#" or to the end.
+std::vector<Text> ruleBodies(const Text& text) {
     std::vector<Text> bodies;
-    std::size_t open = Text::npos;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '#') continue;
-        if (open == Text::npos) {
-            open = i;
-        } else {
-            bodies.push_back(text.substr(open + 1, i - open - 1));
-            open = Text::npos;
+    for (std::size_t at = text.find('#'); at != Text::npos;) {
+        const std::size_t next = text.find('#', at + 1);
+        const std::size_t bodyEnd = next == Text::npos ? text.size() : next;
+        const std::size_t lineEnd = std::min(text.find('\n', at), bodyEnd);
+        std::string_view line(text.data() + at + 1, lineEnd - at - 1);
+        if (lineEnd < text.size() && text[lineEnd] == '\n' && line.ends_with('\r')) {
+            line.remove_suffix(1);
         }
+        if ((at == 0 || text[at - 1] == '\n') && line.ends_with(begins)) {
+            bodies.push_back(text.substr(at + 1, bodyEnd - at - 1));
+        }
+        at = next;
     }
     return bodies;
 }
@@ -41,6 +50,15 @@ std::vector<Text> pairBodies(const Text& text) {
 Text decodedRuleFile(const Bytes& file) {
     return decodeText(file.substr(0, file.find('\0')), "Tesmolen");
 }
+
+// A rules text holds none of these; another key decodes to them.
+const Text controlBytes = [] {
+    Text bytes;
+    for (char c = 1; c < 0x20; ++c) {
+        if (c != '\r' && c != '\n' && c != '\t') bytes += c;
+    }
+    return bytes;
+}();
 
 std::vector<Text> numbersUpTo(std::size_t count) {
     std::vector<Text> numbers;
@@ -64,11 +82,11 @@ std::vector<Bytes> hostileRuleFiles() {
         files.push_back(file);
     }
     for (int i = 0; i < 20; ++i) {
-        // Rules texts of "#", letters, line ends and one Chinese character (GBK B0 A1).
+        // Rules texts of "#", 代码开始, letters, line ends and one Chinese character (GBK B0 A1).
         Text text;
         for (unsigned n = below(500); n > 0; --n) {
-            const char* pieces[] = {"#", "a", "b", "\r\n", "\t", "\xB0\xA1"};
-            text += pieces[below(6)];
+            const std::string pieces[] = {"#", "a", "\r\n", "\t", "\xB0\xA1", begins, "\n#"};
+            text += pieces[below(7)];
         }
         Bytes file = encodeTextWithSalt(text, "Tesmolen", "QZ");
         // Every other file keeps its letters whole.
@@ -117,8 +135,8 @@ TEST_F(HostileRuleFile, ImportAddsThePairsOfARulesTextAndNothingElse) {
         t.ui.messages.clear();
         import(file);
         const Text decoded = decodedRuleFile(file);
-        const std::vector<Text> added = pairBodies(decoded);
-        if (holdsRules(decoded)) {
+        const std::vector<Text> added = ruleBodies(decoded);
+        if (!added.empty() && isGbk(decoded) && decoded.find_first_of(controlBytes) == Text::npos) {
             EXPECT_GE(i, files.size() - 20) << "noise imported";
             ++imported;
             bodies.insert(bodies.end(), added.begin(), added.end());
@@ -149,8 +167,10 @@ TEST_F(HostileRuleFile, RestoreReplacesTheRowsByThePairsOfARulesTextOnly) {
         t.ui.messages.clear();
         restore(file);
         const Text decoded = decodedRuleFile(file);
-        const bool restored = holdsRules(decoded);
-        const std::vector<Text> bodies = restored ? pairBodies(decoded) : before;
+        const std::vector<Text> added = ruleBodies(decoded);
+        const bool restored = !added.empty() && isGbk(decoded) &&
+                              decoded.find_first_of(controlBytes) == Text::npos;
+        const std::vector<Text> bodies = restored ? added : before;
 
         EXPECT_EQ(t.program.state.currentRulesText, restored ? decoded : current);
         ASSERT_EQ(t.ruleList().bodies(), bodies);
@@ -163,18 +183,20 @@ TEST_F(HostileRuleFile, RestoreReplacesTheRowsByThePairsOfARulesTextOnly) {
 }
 
 TEST_F(HostileRuleFile, AZeroByteEndsWhatTheFileHolds) {
-    const Bytes twoRules = encodeTextWithSalt("#a#\r\n#b#\r\n", "Tesmolen", "QZ");
+    const Text first = "#a" + begins + "#";
+    const Bytes twoRules = encodeTextWithSalt(first + "\r\n#b" + begins + "#\r\n", "Tesmolen", "QZ");
     // A zero in the file, after the letters of the first rule.
-    const Bytes zeroInTheFile = twoRules.substr(0, 2 + 2 * 3) + '\0' + twoRules.substr(8);
+    const std::size_t letters = 2 + 2 * first.size();
+    const Bytes zeroInTheFile = twoRules.substr(0, letters) + '\0' + twoRules.substr(letters);
     // A zero in the text the letters code.
-    const Bytes zeroInTheText = encodeTextWithSalt("#a#\0#b#"s, "Tesmolen", "QZ");
+    const Bytes zeroInTheText = encodeTextWithSalt(first + "\0#b"s + begins + "#", "Tesmolen", "QZ");
     for (const Bytes& file : {zeroInTheFile, zeroInTheText}) {
         t.ruleList().deleteAllRows();
         import(file);
-        EXPECT_EQ(t.ruleList().bodies(), std::vector<Text>{"a"});
+        EXPECT_EQ(t.ruleList().bodies(), std::vector<Text>{"a" + begins});
         restore(file);
-        EXPECT_EQ(t.ruleList().bodies(), std::vector<Text>{"a"});
-        EXPECT_EQ(t.program.state.currentRulesText, "#a#");
+        EXPECT_EQ(t.ruleList().bodies(), std::vector<Text>{"a" + begins});
+        EXPECT_EQ(t.program.state.currentRulesText, first);
     }
 }
 

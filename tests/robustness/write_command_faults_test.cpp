@@ -76,13 +76,14 @@ const std::vector<WriteCommand>& writeCommands() {
     return commands;
 }
 
-// Bytes that a partial overwrite by the commands' letters would show. They start with "#" and
-// hold no line end, so a save keeps none of them as host entries.
+// Bytes that a partial overwrite by the commands' letters would show. They start with a head
+// line and hold no other line end, so they are one rule, which a save replaces.
 Bytes previousBytes(std::size_t size) {
+    const Bytes head = "#\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC\r\n";  // #代码开始, CR LF
     Bytes bytes(size, '\0');
     for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = i == 0 ? '#' : static_cast<char>(i * 7 % 251 + 1);
-        if (bytes[i] == '\n') bytes[i] = 'n';
+        bytes[i] = i < head.size() ? head[i] : static_cast<char>(i * 7 % 251 + 1);
+        if (bytes[i] == '\n' && i >= head.size()) bytes[i] = 'n';
     }
     return bytes;
 }

@@ -14,7 +14,7 @@ using testing::TestProgram;
 class DeleteAllRules : public ::testing::Test {
 protected:
     DeleteAllRules() {
-        t.temp.write("hosts", "#a#\r\n#b#\r\n");
+        t.temp.write("hosts", "#a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n#b" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n");
         t.program.state.hostsPath = t.temp.path("hosts");
         t.program.state.titleText = "Title";
     }
@@ -39,7 +39,7 @@ TEST_F(DeleteAllRules, NoChangesNothing) {
     deleteAllRules(t.program);
     EXPECT_EQ(t.ui.messages.size(), 1u);
     expectQuestion();
-    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a", "b"}));
+    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC", "b" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC"}));
     EXPECT_TRUE(t.ruleList().visible());
 }
 
@@ -52,8 +52,8 @@ TEST_F(DeleteAllRules, YesEmptiesAndHidesTheListButLeavesTheHostsFile) {
     expectMessage(1, gbk(u8"删除全部数据成功"), MessageButtons::ok);
     EXPECT_EQ(t.ruleList().rowCount(), 0);
     EXPECT_FALSE(t.ruleList().visible());
-    EXPECT_EQ(t.temp.read("hosts"), "#a#\r\n#b#\r\n");
-    EXPECT_EQ(t.program.state.currentRulesText, "#a#\r\n#b#\r\n");
+    EXPECT_EQ(t.temp.read("hosts"), "#a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n#b" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n");
+    EXPECT_EQ(t.program.state.currentRulesText, "#a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n#b" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n");
 }
 
 TEST_F(DeleteAllRules, AnEmptyHiddenListStillAsksAndReports) {

@@ -45,6 +45,8 @@ protected:
 
     static Text bodyA() { return gbk(u8"站点代码开始\r\n0.0.0.0 h1\r\n0.0.0.0 h2\r\n"); }
     static Text bodyB() { return gbk(u8"B代码开始\r\n127.0.0.1 h3\r\n"); }
+    // The open rule reaches to the end of the text.
+    static Text bodyC() { return gbk(u8"C代码开始\r\n0.0.0.0 h4"); }
 
     // Two finished rules and one still open, as the editor leaves them in the preview box.
     const Text editorText = editorHead(gbk(u8"站点")) + editorEntry("0.0.0.0", "h1") +
@@ -54,7 +56,7 @@ protected:
     TestProgram t;
 };
 
-TEST_F(ImportExport, ExportThenImportGivesOneRowPerFinishedRule) {
+TEST_F(ImportExport, ExportThenImportGivesOneRowPerRule) {
     t.ui.fakeUnit(unit::previewBox).setText(editorText);
     exportTo("rules.ad");
     EXPECT_TRUE(t.ui.messages.empty());
@@ -66,27 +68,29 @@ TEST_F(ImportExport, ExportThenImportGivesOneRowPerFinishedRule) {
     importFrom("rules.ad");
     EXPECT_TRUE(t.ui.messages.empty());
     EXPECT_TRUE(t.ruleList().visible());
-    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{bodyA(), bodyB()}));
+    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{bodyA(), bodyB(), bodyC()}));
     EXPECT_EQ(t.program.state.currentRulesText, editorText);
-    EXPECT_EQ(hostsTextOf(t.ruleList()), composeRuleBlock(bodyA()) + composeRuleBlock(bodyB()));
+    EXPECT_EQ(hostsTextOf(t.ruleList()),
+              composeRuleBlock(bodyA()) + composeRuleBlock(bodyB()) + composeRuleBlock(bodyC()));
 }
 
 TEST_F(ImportExport, ImportingTwiceDoublesTheRows) {
     t.temp.write("rules.ad", encodeText(editorText, "Tesmolen"));
     importFrom("rules.ad");
     importFrom("rules.ad");
-    EXPECT_EQ(t.ruleList().numbers(), (std::vector<Text>{"1", "2", "1", "2"}));
-    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{bodyA(), bodyB(), bodyA(), bodyB()}));
+    EXPECT_EQ(t.ruleList().numbers(), (std::vector<Text>{"1", "2", "3", "1", "2", "3"}));
+    EXPECT_EQ(t.ruleList().bodies(),
+              (std::vector<Text>{bodyA(), bodyB(), bodyC(), bodyA(), bodyB(), bodyC()}));
 }
 
 TEST_F(ImportExport, ImportAddsToTheRowsOfARead) {
-    t.temp.write("hosts", composeRuleBlock("x"));
+    t.temp.write("hosts", composeRuleBlock(bodyB()));
     t.program.state.hostsPath = t.temp.path("hosts");
     readRules(t.program);
     t.temp.write("rules.ad", encodeText(editorText, "Tesmolen"));
     importFrom("rules.ad");
-    EXPECT_EQ(t.ruleList().numbers(), (std::vector<Text>{"1", "1", "2"}));
-    EXPECT_EQ(t.temp.read("hosts"), composeRuleBlock("x"));
+    EXPECT_EQ(t.ruleList().numbers(), (std::vector<Text>{"1", "1", "2", "3"}));
+    EXPECT_EQ(t.temp.read("hosts"), composeRuleBlock(bodyB()));
 }
 
 TEST_F(ImportExport, DialogSettingsCarryOverBetweenTheCommands) {
@@ -136,13 +140,14 @@ TEST_F(ImportExport, FilesWithoutRulesAreReportedAndChangeNothing) {
     fs::create_directory(t.temp.folder() / "folder.ad");
     // Under another key the pairs decode to noise: control bytes, or bytes that are not GBK.
     t.temp.write("other-key.ad", encodeText(editorText, "Other"));
-    t.temp.write("plain.ad", "#a#\r\n127.0.0.1 localhost\r\n# comment #\r\n");
-    t.temp.write("control.ad", encodeText("#a\x01#", "Tesmolen"));
-    t.temp.write("not-gbk.ad", encodeText("#a\xFF#\x81", "Tesmolen"));
-    t.temp.write("no-pair.ad", encodeText(gbk(u8"站点代码开始 #"), "Tesmolen"));
+    t.temp.write("plain.ad", "#a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n127.0.0.1 localhost\r\n# comment #\r\n");
+    t.temp.write("control.ad", encodeText("#a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "\x01#", "Tesmolen"));
+    t.temp.write("not-gbk.ad", encodeText("#a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "\xFF#\x81", "Tesmolen"));
+    // Comments only, and a head that does not start its line.
+    t.temp.write("no-rule.ad", encodeText(gbk(u8"# 站点代码开始 below\r\nx #站点代码开始\r\n"), "Tesmolen"));
     t.temp.write("empty.ad", "");
     for (std::string name : {"missing.ad", "folder.ad", "other-key.ad", "plain.ad", "control.ad",
-                             "not-gbk.ad", "no-pair.ad", "empty.ad"}) {
+                             "not-gbk.ad", "no-rule.ad", "empty.ad"}) {
         SCOPED_TRACE(name);
         t.ui.messages.clear();
         importFrom(name);

@@ -34,17 +34,25 @@ protected:
     TestProgram t;
 };
 
-TEST_F(ReadRules, EveryPairOfHashesBecomesARow) {
-    readHosts("#a#b#c#");
+// The body of a rule without entries, as the program writes it.
+Text head(const std::string& site) { return site + gbk(u8"代码开始"); }
+
+TEST_F(ReadRules, EveryHeadLineStartsARow) {
+    const Text text = "#" + head("a") + "#b\n# comment\r\n#" + head("c") +
+                      "\r\n0.0.0.0 x\r\n#\xB4\xFA\xC2\xEB\xBD\xE1\xCA\xF8\r\n";
+    readHosts(text);
     EXPECT_TRUE(t.ruleList().visible());
     EXPECT_EQ(t.ruleList().numbers(), (std::vector<Text>{"1", "2"}));
-    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a", "c"}));
+    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{head("a"), head("c") + "\r\n0.0.0.0 x\r\n"}));
     EXPECT_TRUE(t.ui.messages.empty());
-    EXPECT_EQ(t.program.state.currentRulesText, "#a#b#c#");
+    EXPECT_EQ(t.program.state.currentRulesText, text);
 }
 
 TEST_F(ReadRules, NothingToReadHidesTheListAndReports) {
-    for (const Bytes& hosts : {Bytes{}, Bytes{"#"}, Bytes{"127.0.0.1 localhost\r\n"}}) {
+    // Comments are no rules, nor is a head that does not start its line.
+    for (const Bytes& hosts : {Bytes{}, Bytes{"#"}, Bytes{"##"}, Bytes{"127.0.0.1 localhost\r\n"},
+                               Bytes{"# one\r\n# two\r\n"}, "x#" + head("a") + "\r\n",
+                               "#" + head("a") + "\r\r\n"}) {
         SCOPED_TRACE(hosts);
         t.ui.messages.clear();
         t.ruleList().setVisible(true);
@@ -61,47 +69,42 @@ TEST_F(ReadRules, MissingHostsFileReports) {
 }
 
 TEST_F(ReadRules, AZeroByteHidesTheRestOfTheFile) {
-    readHosts("#a#\0#b#"s);
-    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a"}));
-    EXPECT_EQ(t.program.state.currentRulesText, "#a#");
+    readHosts("#" + head("a") + "\n" + "\0#"s + head("b") + "\n");
+    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{head("a") + "\n"}));
+    EXPECT_EQ(t.program.state.currentRulesText, "#" + head("a") + "\n");
 }
 
-TEST_F(ReadRules, AdjacentHashesGiveOneEmptyRow) {
-    readHosts("##");
-    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{""}));
-    EXPECT_TRUE(t.ruleList().visible());
-    EXPECT_TRUE(t.ui.messages.empty());
-}
-
-TEST_F(ReadRules, ElevenPairsNumberUpToEleven) {
+TEST_F(ReadRules, ElevenRulesNumberUpToEleven) {
     Bytes hosts;
-    for (int i = 0; i < 11; ++i) hosts += "#r" + std::to_string(i) + "#";
+    for (int i = 0; i < 11; ++i) hosts += composeRuleBlock(head("r" + std::to_string(i)));
     readHosts(hosts);
     ASSERT_EQ(t.ruleList().rowCount(), 11);
     EXPECT_EQ(t.ruleList().cell(10, 0), "11");
-    EXPECT_EQ(t.ruleList().cell(10, 1), "r10");
+    EXPECT_EQ(t.ruleList().cell(10, 1), head("r10"));
 }
 
 TEST_F(ReadRules, ReadingAgainReplacesTheRows) {
-    readHosts("#a##b#");
-    readHosts("#a##b#");
+    const Text hosts = composeRuleBlock(head("a")) + composeRuleBlock(head("b"));
+    readHosts(hosts);
+    readHosts(hosts);
     EXPECT_EQ(t.ruleList().numbers(), (std::vector<Text>{"1", "2"}));
 }
 
 TEST_F(ReadRules, ParseAppendsAndNumbersFromOne) {
-    t.program.state.currentRulesText = "#a#";
+    t.program.state.currentRulesText = composeRuleBlock(head("a"));
     parseRules(t.program);
-    t.program.state.currentRulesText = "#b##c#";
+    t.program.state.currentRulesText = composeRuleBlock(head("b")) + composeRuleBlock(head("c"));
     parseRules(t.program);
     EXPECT_EQ(t.ruleList().numbers(), (std::vector<Text>{"1", "1", "2"}));
-    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a", "b", "c"}));
+    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{head("a"), head("b"), head("c")}));
 }
 
 TEST_F(ReadRules, ParsingInPlaceGivesTheTextBack) {
-    Text text = "#a##b#tail";
+    const Text original = composeRuleBlock(head("a")) + "tail";
+    Text text = original;
     parseRulesInPlace(text, t.ruleList());
-    EXPECT_EQ(text, "#a##b#tail");
-    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a", "b"}));
+    EXPECT_EQ(text, original);
+    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{head("a")}));
 }
 
 TEST_F(ReadRules, AnEditorTextGivesTheBodiesOfItsRules) {
@@ -128,17 +131,17 @@ TEST(ParseRules, TwentyMegabytesParseCompletely) {
     text.reserve(21u << 20);
     const int rules = 200000;
     for (int i = 0; i < rules; ++i) {
-        text += composeRuleBlock("site" + std::to_string(i) + "\r\n0.0.0.0 ads" +
+        text += composeRuleBlock(head("site" + std::to_string(i)) + "\r\n0.0.0.0 ads" +
                                  std::to_string(i) + ".example.com\r\n");
     }
     // One last rule whose body spans megabytes.
-    text += "#";
-    const std::size_t lastBody = (20u << 20) - text.size();
-    text.append(lastBody, 'x');
+    const std::size_t lastStart = text.size();
+    text += "#" + head("big") + "\r\n";
+    text.append((20u << 20) - text.size(), 'x');
+    const std::size_t lastBody = text.size() - lastStart - 1;
     text += "#";
     t.program.state.currentRulesText = text;
     parseRules(t.program);
-    // Each block holds two pairs: the body, then "代码结束\r\n" is outside, so one row per block.
     ASSERT_EQ(t.ruleList().rowCount(), rules + 1);
     EXPECT_EQ(t.ruleList().cell(rules, 0), std::to_string(rules + 1));
     EXPECT_EQ(t.ruleList().cell(rules, 1).size(), lastBody);

@@ -15,7 +15,7 @@ using testing::TestProgram;
 class RuleListMenu : public ::testing::Test {
 protected:
     RuleListMenu() {
-        t.temp.write("hosts", "#a#\r\n#b#\r\n#c#\r\n");
+        t.temp.write("hosts", "#a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n#b" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n#c" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n");
         t.program.state.hostsPath = t.temp.path("hosts");
         readRules(t.program);
         t.ui.mouse = {321, 654};
@@ -49,7 +49,7 @@ TEST_F(RuleListMenu, NoKeepsTheRow) {
     t.ui.answerNo();
     deleteSelectedRule(t.program);
     expectOnlyQuestion();
-    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a", "b", "c"}));
+    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC", "b" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC", "c" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC"}));
 }
 
 TEST_F(RuleListMenu, YesRemovesTheSelectedRowAndLeavesAGapInTheNumbers) {
@@ -57,13 +57,13 @@ TEST_F(RuleListMenu, YesRemovesTheSelectedRowAndLeavesAGapInTheNumbers) {
     t.ui.answerYes();
     deleteSelectedRule(t.program);
     expectOnlyQuestion();
-    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a", "c"}));
+    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC", "c" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC"}));
     EXPECT_EQ(t.ruleList().numbers(), (std::vector<Text>{"1", "3"}));
-    EXPECT_EQ(t.temp.read("hosts"), "#a#\r\n#b#\r\n#c#\r\n");
+    EXPECT_EQ(t.temp.read("hosts"), "#a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n#b" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n#c" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC" "#\r\n");
 
     // Unsaved, the rule comes back with the next reading.
     readRules(t.program);
-    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a", "b", "c"}));
+    EXPECT_EQ(t.ruleList().bodies(), (std::vector<Text>{"a" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC", "b" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC", "c" "\xB4\xFA\xC2\xEB\xBF\xAA\xCA\xBC"}));
 }
 
 TEST_F(RuleListMenu, YesWithoutASelectionRemovesNothing) {

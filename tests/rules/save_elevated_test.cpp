@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <string>
 
 #include "rules/save_rules.hpp"
@@ -17,6 +20,7 @@
 namespace tesmolen {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::TempFolder;
 using testing::TestProgram;
 
@@ -82,6 +86,23 @@ TEST_F(ElevatedSave, RefusedOrFailedWriterIsReportedAndTheFileStaysAsItWas) {
 TEST_F(ElevatedSave, WithoutAWriterTheSaveFailsTruthfully) {
     EXPECT_EQ(saveAsUser(), "report:" + saveFailedMessage());
     EXPECT_EQ(t.temp.read("hosts"), oldHosts);
+}
+
+TEST_F(ElevatedSave, AHostsFileItCannotKeepWholeIsNotSavedOver) {
+    // One the user may not read, or one holding a zero byte: a save would lose its own text.
+    useFakeWriter(0);
+    for (const bool unreadable : {true, false}) {
+        SCOPED_TRACE(unreadable ? "unreadable" : "zero byte");
+        if (unreadable && geteuid() != 0) continue;  // only root can make it unreadable to the user
+        const Bytes hosts = unreadable ? oldHosts : oldHosts + Bytes("\0kept\r\n", 7);
+        t.temp.write("hosts", hosts);
+        fs::permissions(t.temp.folder() / "hosts",
+                        unreadable ? fs::perms::owner_read | fs::perms::owner_write
+                                   : fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        EXPECT_EQ(saveAsUser(), "report:" + saveFailedMessage());
+        EXPECT_EQ(t.temp.read("hosts"), hosts);
+        EXPECT_FALSE(fileExists(records.path("stdin")));
+    }
 }
 
 TEST_F(ElevatedSave, OtherFilesNeverGoToTheWriter) {

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "rules/read_rules.hpp"
 #include "rules/rule_list_menu.hpp"
+#include "rules/rule_texts.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
 #include "support/fault_folders.hpp"
@@ -81,93 +81,6 @@ TEST_F(SaveRules, ItsOwnHostsFileComesBackByteForByte) {
     EXPECT_EQ(t.ruleList().rowCount(), 2);
 }
 
-TEST_F(SaveRules, AForeignHostsFileKeepsItsEntriesAndItsPairedComments) {
-    readHosts(
-        "# comment\r\n127.0.0.1 localhost\r\n# second\r\n::1 localhost\r\n#third#\r\n# odd\r\n");
-    saveRules(t.program);
-    // The first entry lies inside the first pair and stays part of its row.
-    EXPECT_EQ(saved(), gbk(u8"::1 localhost\r\n"
-                           u8"# comment\r\n127.0.0.1 localhost\r\n#代码结束\r\n"
-                           u8"#third#代码结束\r\n"));
-}
-
-// The addresses a hosts-file resolver finds for a name: "#" starts a comment, and any run of
-// blanks (CR included) separates the address from its names.
-std::vector<std::string> addressesOf(const Bytes& hosts, const std::string& name) {
-    std::vector<std::string> addresses;
-    std::istringstream lines(hosts);
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream fields(line.substr(0, line.find('#')));
-        std::string address;
-        fields >> address;
-        for (std::string field; fields >> field;) {
-            if (field == name) addresses.push_back(address);
-        }
-    }
-    return addresses;
-}
-
-TEST_F(SaveRules, DebiansStockHostsFileKeepsItsEntries) {
-    t.temp.write("hosts",
-                 "127.0.0.1\tlocalhost\n127.0.1.1\tdebian\n\n"
-                 "# The following lines are desirable for IPv6 capable hosts\n"
-                 "::1     localhost ip6-localhost ip6-loopback\n"
-                 "ff02::1 ip6-allnodes\nff02::2 ip6-allrouters\n");
-    parseRulesInto(gbk(u8"\r\n#A代码开始\r\n0.0.0.0 ads.a\r\n#A代码结束"
-                       u8"\r\n#B代码开始\r\n0.0.0.0 ads.b\r\n#B代码结束"),
-                   t.ruleList());
-    saveRules(t.program);
-    const Bytes written = saved();
-    EXPECT_EQ(written, gbk(u8"127.0.0.1\tlocalhost\r\n127.0.1.1\tdebian\r\n"
-                           u8"::1     localhost ip6-localhost ip6-loopback\r\n"
-                           u8"ff02::1 ip6-allnodes\r\nff02::2 ip6-allrouters\r\n"
-                           u8"#A代码开始\r\n0.0.0.0 ads.a\r\n#代码结束\r\n"
-                           u8"#B代码开始\r\n0.0.0.0 ads.b\r\n#代码结束\r\n"));
-    expectSaved();
-    EXPECT_EQ(addressesOf(written, "localhost"), (std::vector<std::string>{"127.0.0.1", "::1"}));
-    EXPECT_EQ(addressesOf(written, "debian"), std::vector<std::string>{"127.0.1.1"});
-    EXPECT_EQ(addressesOf(written, "ads.b"), std::vector<std::string>{"0.0.0.0"});
-
-    // Read back, the file gives the two rules; saved again, the same bytes.
-    t.ruleList().deleteAllRows();
-    readHosts(written);
-    EXPECT_EQ(t.ruleList().rowCount(), 2);
-    saveRules(t.program);
-    EXPECT_EQ(saved(), written);
-}
-
-TEST_F(SaveRules, AnEntryKeepsItselfWithoutItsInlineComment) {
-    // The inline "#" pairs with the head of the saved rule, so the read pairs the wrong "#" and
-    // the rule's entry lies outside every pair: it stays as an entry of its own.
-    const Bytes hosts =
-        gbk(u8"10.0.0.1 office.host   # office\r\n"
-            u8"#A代码开始\r\n0.0.0.0 ads.a\t \r\n#代码结束\r\n");
-    readHosts(hosts);
-    EXPECT_EQ(t.ruleList().bodies(), std::vector<Text>{" office\r\n"});
-    saveRules(t.program);
-    const Bytes written = saved();
-    EXPECT_EQ(written, gbk(u8"10.0.0.1 office.host\r\n0.0.0.0 ads.a\r\n"
-                           u8"# office\r\n#代码结束\r\n"));
-    readHosts(written);
-    saveRules(t.program);
-    EXPECT_EQ(saved(), written);
-}
-
-TEST_F(SaveRules, WindowsDefaultHostsFileSavesOnlyTheRules) {
-    // Its every line is a comment or blank, entries included.
-    t.temp.write("hosts",
-                 "# Sample HOSTS file of the system.\r\n#\r\n"
-                 "# Each entry is an IP address and a host name.\r\n#\r\n"
-                 "#      102.54.94.97     rhino.acme.com          # source server\r\n"
-                 "#       38.25.63.10     x.acme.com              # x client host\r\n\r\n"
-                 "# localhost name resolution is handled within DNS itself.\r\n"
-                 "#\t127.0.0.1       localhost\r\n#\t::1             localhost\r\n");
-    fillList({"a", gbk(u8"乙代码开始\r\n0.0.0.0 b\r\n")});
-    saveRules(t.program);
-    EXPECT_EQ(saved(), gbk(u8"#a#代码结束\r\n#乙代码开始\r\n0.0.0.0 b\r\n#代码结束\r\n"));
-    expectSaved();
-}
-
 TEST_F(SaveRules, EditorTextIsWrittenAsHostsText) {
     parseRulesInto(gbk(u8"\r\n#A代码开始\r\n0.0.0.0 h1\r\n0.0.0.0 h2\r\n#A代码结束"
                        u8"\r\n#B代码开始\r\n127.0.0.1 h3\r\n#B代码结束"),
@@ -178,14 +91,8 @@ TEST_F(SaveRules, EditorTextIsWrittenAsHostsText) {
     expectSaved();
 }
 
-TEST_F(SaveRules, AnEmptyBodyIsWrittenLikeAnyOther) {
-    readHosts("##");
-    saveRules(t.program);
-    EXPECT_EQ(saved(), gbk(u8"##代码结束\r\n"));
-}
-
-TEST_F(SaveRules, AnEmptyListEmptiesTheFile) {
-    t.temp.write("hosts", "#a#\r\n");
+TEST_F(SaveRules, AnEmptyListEmptiesAFileOfRules) {
+    t.temp.write("hosts", composeRuleBlock(gbk(u8"a代码开始")));
     saveRules(t.program);
     EXPECT_TRUE(fs::exists(t.temp.folder() / "hosts"));
     EXPECT_EQ(fs::file_size(t.temp.folder() / "hosts"), 0u);
@@ -193,7 +100,7 @@ TEST_F(SaveRules, AnEmptyListEmptiesTheFile) {
 }
 
 TEST_F(SaveRules, SavingTwiceWritesTheSameBytes) {
-    readHosts(gbk(u8"#一#x#二\r\n#"));
+    readHosts(gbk(u8"#一代码开始#x#二\r\n#"));
     saveRules(t.program);
     const Bytes first = saved();
     saveRules(t.program);
@@ -203,23 +110,26 @@ TEST_F(SaveRules, SavingTwiceWritesTheSameBytes) {
 
 TEST_F(SaveRules, ReadingASavedFileGivesTheSameBodiesInOrder) {
     // Bytes that are not GBK survive as they are.
-    const std::vector<Text> bodies = {gbk(u8"甲代码开始\r\n0.0.0.0 a\r\n"), "", "\x80\xFF z\r\n",
-                                      " x ", "no code begins"};
+    const std::vector<Text> bodies = {gbk(u8"甲代码开始\r\n0.0.0.0 a\r\n"), gbk(u8"乙代码开始"),
+                                      gbk(u8" 丙代码开始\r\n") + "\x80\xFF z\r\n"};
     fillList(bodies);
     saveRules(t.program);
     readRules(t.program);
     EXPECT_EQ(t.ruleList().bodies(), bodies);
-    EXPECT_EQ(t.ruleList().numbers(), (std::vector<Text>{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(t.ruleList().numbers(), (std::vector<Text>{"1", "2", "3"}));
 }
 
 TEST_F(SaveRules, ADeletedRowIsGoneFromTheFileAfterTheSave) {
-    readHosts("#a#\r\n#b#\r\n#c#\r\n");
+    const Text a = composeRuleBlock(gbk(u8"a代码开始\r\n"));
+    const Text b = composeRuleBlock(gbk(u8"b代码开始\r\n"));
+    const Text c = composeRuleBlock(gbk(u8"c代码开始\r\n"));
+    readHosts(a + b + c);
     t.ruleList().select(0);
     t.ui.answerYes();
     deleteSelectedRule(t.program);
     t.ui.messages.clear();
     saveRules(t.program);
-    EXPECT_EQ(saved(), gbk(u8"#b#代码结束\r\n#c#代码结束\r\n"));
+    EXPECT_EQ(saved(), b + c);
 }
 
 TEST_F(SaveRules, AFolderInPlaceOfTheFileIsReported) {

@@ -6,8 +6,7 @@
 namespace tesmolen::testing {
 
 std::filesystem::path sourceTree() {
-    // This file lies in tests/support/ of the source tree.
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+    return TESMOLEN_SOURCE_TREE;
 }
 
 std::string sourceFile(const std::filesystem::path& relative) {

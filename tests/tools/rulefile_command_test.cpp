@@ -95,31 +95,33 @@ TEST(RuleFileRows, BodiesAreEscapedOnOneLine) {
     EXPECT_EQ(escapedBody("a\\b\r\n\tc d"), "a\\\\b\\r\\n\\tc d");
     const Text chinese = gbk(u8"站点代码开始") + "\x80\xFF";
     EXPECT_EQ(escapedBody(chinese), chinese);
-    EXPECT_EQ(rowLines("x#a\\#y#\r\n\t#z"), "1\ta\\\\\n2\t\\r\\n\\t\n");
-    EXPECT_EQ(rowLines("no pair #"), "");
+    EXPECT_EQ(rowLines(gbk(u8"# note\r\n#a\\代码开始\r\n\t#z")),
+              "1\ta\\\\" + gbk(u8"代码开始") + "\\r\\n\\t\n");
+    EXPECT_EQ(rowLines("no rule #"), "");
 }
 
 TEST(RuleFileRows, AgreeWithTheProgramsReadAndSave) {
-    // A hosts file the program wrote, with foreign lines whose "#" shift the pairing.
-    const Text rulesText = "127.0.0.1 localhost\r\n# comment\r\n" +
+    // A hosts file the program wrote, with foreign lines among its rules.
+    const Text foreign = "127.0.0.1 localhost\r\n# comment\r\n";
+    const Text rulesText = foreign +
                            composeRuleBlock(gbk(u8"站点代码开始\r\n0.0.0.0 ads.example\r\n")) +
                            composeRuleBlock("") + "#unpaired";
     testing::TestProgram t;
     t.temp.write("hosts", rulesText);
     t.program.state.hostsPath = t.temp.path("hosts");
     readRules(t.program);
-    ASSERT_EQ(t.ruleList().rowCount(), 3);
+    ASSERT_EQ(t.ruleList().rowCount(), 1);
 
     Text expectedLines;
     for (const auto& row : t.ruleList().rows()) {
         expectedLines += row.column0 + "\t" + escapedBody(row.column1) + "\n";
     }
     EXPECT_EQ(rowLines(rulesText), expectedLines);
-    // The entries outside the pairs stay ahead of the rule blocks, as a save keeps them.
-    EXPECT_EQ(hostsTextOfRules(rulesText),
-              "127.0.0.1 localhost\r\n0.0.0.0 ads.example\r\n" + hostsTextOf(t.ruleList()));
+    // The lines outside the rules stay ahead of the rule blocks, as a save keeps them.
+    const Text saved = foreign + composeRuleBlock("") + "#unpaired\r\n" + hostsTextOf(t.ruleList());
+    EXPECT_EQ(hostsTextOfRules(rulesText), saved);
     // Saving what a save wrote changes nothing.
-    EXPECT_EQ(hostsTextOfRules(hostsTextOfRules(rulesText)), hostsTextOfRules(rulesText));
+    EXPECT_EQ(hostsTextOfRules(saved), saved);
 }
 
 TEST(RuleFileCommands, CodeWithTheProgramsCipher) {
@@ -127,7 +129,7 @@ TEST(RuleFileCommands, CodeWithTheProgramsCipher) {
     EXPECT_EQ(runCommand(encode, gbk(u8"#A代码开始\r\n0.0.0.0 h1\r\n#代码结束\r\n")),
               "QZHHMIACDEFADJOHPFHCPINFBEPIKIBHNGFGBGEPINMFACCNNGBCNPIGMBOLPADHEJMAKAJB");
     EXPECT_EQ(runCommand(commandOf({"decode"}), "AANN"), "#");
-    const Text random = runCommand(commandOf({"encode", "--key", "k"}), "text");
+    const Text random = runCommand(commandOf({"encode", "--key", "k"}), "text").value();
     EXPECT_EQ(random.size(), 10u);
     EXPECT_EQ(runCommand(commandOf({"decode", "--key", "k"}), random), "text");
 }

@@ -109,7 +109,13 @@ TEST(RuleFileTool, DecodeEndsAtTheFirstZeroByteAsTheProgramReads) {
     const Bytes damaged = cipher.substr(0, 4) + std::string(1, '\0') + cipher.substr(4);
     EXPECT_EQ(run({"decode"}, damaged), decodeText(toText(damaged), "Tesmolen"));
     EXPECT_EQ(run({"decode"}, damaged), "#");
-    EXPECT_EQ(run({"rows"}, "#a#\0#b#"), "1\ta\n");
+    const Text rule = gbk(u8"#a代码开始\r\n");
+    EXPECT_EQ(run({"rows"}, rule + std::string(1, '\0') + rule), "1\ta" + gbk(u8"代码开始") + "\\r\\n\n");
+    // A save would lose what follows the zero byte: hosts refuses it and writes nothing.
+    const ToolRun refused = runTool({"hosts"}, rule + std::string(1, '\0') + rule);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("zero byte"), Bytes::npos) << refused.err;
 }
 
 TEST(RuleFileTool, GivenSaltGivesTheKnownCipherText) {
@@ -121,7 +127,7 @@ TEST(RuleFileTool, GivenSaltGivesTheKnownCipherText) {
 
 TEST(RuleFileTool, RowsAndHostsAgreeWithTheProgram) {
     const Text hosts = composeRuleBlock(gbk(u8"站点代码开始\r\n0.0.0.0 ads.example\r\n")) +
-                       "127.0.0.1 localhost\t# between #\r\n" + composeRuleBlock("b\\c");
+                       "127.0.0.1 localhost\t# between #\r\n" + composeRuleBlock(gbk(u8"b\\c代码开始"));
     testing::TestProgram t;
     t.temp.write("hosts", hosts);
     t.program.state.hostsPath = t.temp.path("hosts");
@@ -129,12 +135,11 @@ TEST(RuleFileTool, RowsAndHostsAgreeWithTheProgram) {
 
     EXPECT_EQ(run({"rows"}, hosts), "1\t" + gbk(u8"站点代码开始") +
                                         "\\r\\n0.0.0.0 ads.example\\r\\n\n"
-                                        "2\t between \n"
-                                        "3\tb\\\\c\n");
+                                        "2\tb\\\\c" + gbk(u8"代码开始") + "\n");
     // hosts writes what a save writes over a file holding the text.
     saveRules(t.program);
     EXPECT_EQ(run({"hosts"}, hosts), t.temp.read("hosts"));
-    EXPECT_EQ(t.temp.read("hosts"), "127.0.0.1 localhost\r\n" + hostsTextOf(t.ruleList()));
+    EXPECT_EQ(t.temp.read("hosts"), "127.0.0.1 localhost\t# between #\r\n" + hostsTextOf(t.ruleList()));
     EXPECT_EQ(run({"rows"}, "nothing here"), "");
     EXPECT_EQ(run({"hosts"}, "nothing here"), "nothing here\r\n");
 }

@@ -85,14 +85,16 @@ if ! polkit_answers; then
 fi
 
 # Three rules in the form a save writes them; the window deletes the second before saving.
+begins=$'\xb4\xfa\xc2\xeb\xbf\xaa\xca\xbc'
 end=$'#\xb4\xfa\xc2\xeb\xbd\xe1\xca\xf8\r\n'
 rm -rf "$scratch"
 install -d -m 0755 "$scratch" "$scratch/bin" "$folder" || fail "cannot make $scratch"
 install -m 0755 "$driver" "$writer" "$scratch/bin/" || fail "cannot copy the window and the writer"
 driver="$scratch/bin/$(basename "$driver")" writer="$scratch/bin/$(basename "$writer")"
-printf '%s' "#A"$'\r\n'"$end#B"$'\r\n'"$end#C"$'\r\n'"$end" >"$hosts"
+block() { printf '%s' "#$1$begins"$'\r\n'"$end"; }
+{ block A; block B; block C; } >"$hosts"
 chmod 0644 "$hosts"
-printf '%s' "#A"$'\r\n'"$end#C"$'\r\n'"$end" >"$scratch/expected"
+{ block A; block C; } >"$scratch/expected"
 
 sed "s|@TESMOLEN_HOSTS_WRITER_INSTALLED@|$writer|" "$template" >"$action"
 cat >"$rule" <<RULE
@@ -124,6 +126,22 @@ grep -q "box: 保存成功" <<<"$shown" || fail "no confirmation: $shown"
 cmp -s "$hosts" "$scratch/expected" || fail "the hosts file holds: $(cat -A "$hosts")"
 [ "$(stat -c %u:%a "$hosts")" = "0:644" ] || fail "the hosts file is $(stat -c %U:%a "$hosts")"
 [ "$(ls -A "$folder")" = hosts ] || fail "left beside the hosts file: $(ls -A "$folder")"
+
+# A hosts file the user cannot read, and one holding a zero byte, are not saved over: the save
+# could not keep the file's own text.
+for kind in unreadable zero-byte; do
+    cp "$scratch/expected" "$hosts"
+    chmod 0644 "$hosts"
+    if [ "$kind" = unreadable ]; then chmod 0600 "$hosts"; else printf '\0kept\r\n' >>"$hosts"; fi
+    cp -p "$hosts" "$scratch/before"
+    shown="$(save_as_nobody)" || fail "the window did not run: $shown"
+    echo "$kind: $shown"
+    grep -q "box: 数据保存失败" <<<"$shown" || fail "$kind: no failure report: $shown"
+    grep -q "保存成功" <<<"$shown" && fail "$kind: the save was confirmed"
+    cmp -s "$hosts" "$scratch/before" || fail "$kind: the save changed the hosts file"
+done
+cp "$scratch/expected" "$hosts"
+chmod 0644 "$hosts"
 
 rm -f "$rule"
 wait_for not_granted_to_nobody || fail "polkit still grants the action"
