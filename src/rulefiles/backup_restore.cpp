@@ -1,5 +1,6 @@
 #include "rulefiles/backup_restore.hpp"
 
+#include "rulefiles/redirect_check.hpp"
 #include "rules/read_rules.hpp"
 #include "rules/rule_texts.hpp"
 #include "runtime/codepage.hpp"
@@ -96,6 +97,7 @@ void restoreData(Program& program) {
         report(program, restoreFailedMessage());
         return;
     }
+    if (!acceptRedirects(program, rulesText, RedirectSource::backup)) return;
     state.currentRulesText = std::move(rulesText);
     ReportList& list = program.ui.list(unit::ruleList);
     list.deleteAllRows();

@@ -1,5 +1,6 @@
 #include "rulefiles/import_export.hpp"
 
+#include "rulefiles/redirect_check.hpp"
 #include "rules/read_rules.hpp"
 #include "rules/rule_texts.hpp"
 #include "runtime/codepage.hpp"
@@ -56,6 +57,7 @@ void importRuleFile(Program& program) {
         report(program, importFailedMessage());
         return;
     }
+    if (!acceptRedirects(program, rulesText, RedirectSource::ruleFile)) return;
     program.ui.list(unit::ruleList).setVisible(true);
     program.state.currentRulesText = std::move(rulesText);
     parseRules(program);
