@@ -3,6 +3,7 @@
 #include "rules/hosts_text.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
+#include "runtime/interrupted_write.hpp"
 #include "runtime/message_boxes.hpp"
 #include "runtime/product.hpp"
 #include "textsvc/owned_message_box.hpp"
@@ -23,6 +24,7 @@ const Text& saveFailedMessage() {
 void saveRules(Program& program) {
     // The entries the system and other programs keep in the file stay; an unreadable file has
     // none to keep.
+    putBackInterruptedWrite(program.state.hostsPath);
     const Text onDisk = toText(readWholeFile(program.state.hostsPath));
     const Text hostsText = savedHostsText(onDisk, program.ui.list(unit::ruleList));
     if (!writeWholeFile(program.state.hostsPath, hostsText)) {
