@@ -91,10 +91,18 @@ TEST_P(OversizedFile, IsRefusedWithTheCommandsFailure) {
     EXPECT_EQ(t.temp.names(), namesBefore);
 }
 
+// Just over the limit, and a terabyte where the file system takes one.
+const std::vector<std::uintmax_t> oversizes = {
+    largestFile + 1,
+#ifndef _WIN32
+    std::uintmax_t{1} << 40,
+#endif
+};
+
 INSTANTIATE_TEST_SUITE_P(
     AllReadingCommands, OversizedFile,
     ::testing::Combine(::testing::ValuesIn(readingCommands()),
-                       ::testing::Values(largestFile + 1, std::uintmax_t{1} << 40)),
+                       ::testing::ValuesIn(oversizes)),
     [](const auto& info) {
         return std::get<0>(info.param).name + "_" + std::to_string(std::get<1>(info.param));
     });

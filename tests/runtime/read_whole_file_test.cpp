@@ -32,8 +32,13 @@ TEST(ReadWholeFile, TakesUpToTheLimitAndRefusesMoreWithoutAskingForIt) {
     temp.write("limit", "");
     std::filesystem::resize_file(temp.folder() / "limit", largestFile);
     EXPECT_EQ(readWholeFileIfReadable(temp.path("limit")).value_or("").size(), largestFile);
-    // Sparse files: a reader that trusted their size would ask for a terabyte.
+    // Sparse files: a reader that trusted their size would ask for all of it. (Wine's files end
+    // far short of a terabyte.)
+#ifdef _WIN32
+    for (const std::uintmax_t size : {largestFile + 1}) {
+#else
     for (const std::uintmax_t size : {largestFile + 1, std::uintmax_t{1} << 40}) {
+#endif
         temp.write("large", "x");
         std::filesystem::resize_file(temp.folder() / "large", size);
         EXPECT_EQ(readWholeFileIfReadable(temp.path("large")), std::nullopt) << size;
