@@ -98,9 +98,6 @@ HeldOpenFile::~HeldOpenFile() = default;
 std::string HeldOpenFile::read() const {
     return {};
 }
-bool HeldOpenFile::lock(std::uint64_t, std::uint64_t) {
-    return false;
-}
 
 std::string whyPermissionsDoNotBind() {
     return ::geteuid() == 0 ? "root reads and writes every file" : "";

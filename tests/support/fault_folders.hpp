@@ -3,7 +3,6 @@
 // whether the machine let us make it; tests skip when it did not. Mounts are Linux's; share modes
 // are Windows'.
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -102,8 +101,6 @@ public:
     bool ready() const { return handle_ != nullptr; }
     // The file's bytes as the holder reads them now, from its own handle.
     std::string read() const;
-    // Locks a stretch of the file for the holder alone: others can neither read nor write it.
-    bool lock(std::uint64_t offset, std::uint64_t length);
 
 private:
     void* handle_ = nullptr;

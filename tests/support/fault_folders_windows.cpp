@@ -64,15 +64,6 @@ std::string HeldOpenFile::read() const {
     return bytes;
 }
 
-bool HeldOpenFile::lock(std::uint64_t offset, std::uint64_t length) {
-    OVERLAPPED at{};
-    at.Offset = static_cast<DWORD>(offset);
-    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-    return handle_ != nullptr &&
-           LockFileEx(handle_, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0,
-                      static_cast<DWORD>(length), static_cast<DWORD>(length >> 32), &at) != 0;
-}
-
 std::string whyPermissionsDoNotBind() {
     return "Windows has no POSIX permission bits";
 }
