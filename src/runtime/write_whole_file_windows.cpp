@@ -13,10 +13,16 @@
 #include <string_view>
 #include <utility>
 
+#include "runtime/disk_calls_windows.hpp"
 #include "runtime/files.hpp"
 #include "runtime/interrupted_write.hpp"
 
 namespace tesmolen {
+
+DiskCalls& diskCalls() {
+    static DiskCalls calls;
+    return calls;
+}
 
 namespace {
 
@@ -46,7 +52,7 @@ bool writeAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 24));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        if (!diskCalls().writeFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
         bytes.remove_prefix(written);
     }
     return true;
@@ -56,7 +62,7 @@ bool writeAll(HANDLE file, std::string_view bytes) {
 bool overwrite(HANDLE file, std::string_view bytes) {
     LARGE_INTEGER start{};
     return SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && writeAll(file, bytes) &&
-           SetEndOfFile(file) && FlushFileBuffers(file);
+           SetEndOfFile(file) && diskCalls().flushFileBuffers(file);
 }
 
 bool readAll(HANDLE file, Bytes& all) {
@@ -96,7 +102,7 @@ bool replaceByRename(const std::wstring& target, std::string_view bytes, bool& r
         renameRefused = refused(GetLastError());
         return false;
     }
-    bool ok = writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    bool ok = writeAll(file.get(), bytes) && diskCalls().flushFileBuffers(file.get());
     ok = file.close() && ok;
     if (ok && !MoveFileExW(temporary.c_str(), target.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
@@ -117,7 +123,7 @@ bool keepCopy(const std::wstring& target, std::string_view previous) {
     FileHandle file(CreateFileW(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return false;
-    const bool kept = writeAll(file.get(), previous) && FlushFileBuffers(file.get());
+    const bool kept = writeAll(file.get(), previous) && diskCalls().flushFileBuffers(file.get());
     if (!(file.close() && kept)) {
         DeleteFileW(copy.c_str());
         return false;
