@@ -23,11 +23,6 @@ const Text& backupQuestion() {
     return text;
 }
 
-const Text& backupFailedMessage() {
-    static const Text text = gbk(u8"数据备份失败\r\n如有需要,请向官方反馈");
-    return text;
-}
-
 const Text& backupSucceededMessage() {
     static const Text text = gbk(u8"数据备份成功\r\n");
     return text;
@@ -43,13 +38,18 @@ const Text& restoreQuestion() {
     return text;
 }
 
+}  // namespace
+
+const Text& backupFailedMessage() {
+    static const Text text = gbk(u8"数据备份失败\r\n如有需要,请向官方反馈");
+    return text;
+}
+
 const Text& restoreFailedMessage() {
     static const Text text =
         gbk(u8"数据还原失败\r\n如有需要,请向官方反馈\r\n可到官方下载规则直接导入");
     return text;
 }
-
-}  // namespace
 
 void popUpBackupRestoreMenu(Program& program) {
     const Unit& window = program.ui.window();

@@ -19,4 +19,7 @@ void backupData(Program& program);
 // decodes to no rules text with a rule is reported and keeps the rows.
 void restoreData(Program& program);
 
+const Text& backupFailedMessage();   // 数据备份失败\r\n如有需要,请向官方反馈
+const Text& restoreFailedMessage();  // 数据还原失败\r\n如有需要,请向官方反馈\r\n可到官方下载规则直接导入
+
 }  // namespace tesmolen

@@ -25,6 +25,8 @@ const Text& importDialogTitle() {
     return text;
 }
 
+}  // namespace
+
 const Text& importFailedMessage() {
     static const Text text = gbk(u8"规则导入失败\r\n如有需要,请向官方反馈");
     return text;
@@ -34,8 +36,6 @@ const Text& exportFailedMessage() {
     static const Text text = gbk(u8"规则导出失败\r\n如有需要,请向官方反馈");
     return text;
 }
-
-}  // namespace
 
 void importRuleFile(Program& program) {
     FileDialog& dialog = program.ui.fileDialog(unit::fileDialog);

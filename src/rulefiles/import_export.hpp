@@ -16,4 +16,7 @@ void importRuleFile(Program& program);
 // that cannot be written is reported.
 void exportRuleFile(Program& program);
 
+const Text& importFailedMessage();  // 规则导入失败\r\n如有需要,请向官方反馈
+const Text& exportFailedMessage();  // 规则导出失败\r\n如有需要,请向官方反馈
+
 }  // namespace tesmolen

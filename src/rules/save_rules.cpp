@@ -3,6 +3,7 @@
 #include "rules/hosts_text.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
+#include "runtime/interrupted_write.hpp"
 #include "runtime/message_boxes.hpp"
 #include "runtime/product.hpp"
 #include "textsvc/owned_message_box.hpp"
@@ -25,6 +26,7 @@ void saveRules(Program& program) {
     // or that holds a zero byte, is not saved over: its own text would be lost. A missing file
     // has none.
     const Text& path = program.state.hostsPath;
+    putBackInterruptedWrite(path);
     const std::optional<Bytes> onDisk = readWholeFileIfReadable(path);
     std::optional<Text> hostsText;
     if (onDisk || nothingAt(path)) {

@@ -49,19 +49,21 @@ std::optional<Bytes> readWholeFileIfReadable(const Text& path) {
     if (fs::is_directory(native, ec)) return std::nullopt;
     std::ifstream in(native, std::ios::binary);
     if (!in) return std::nullopt;
-    // Read straight into the result, sized as the file is; a file that grows meanwhile is read
-    // on in further pieces.
-    const auto size = fs::file_size(native, ec);
-    Bytes bytes(ec ? 0 : static_cast<std::size_t>(size), '\0');
-    std::size_t got = 0;
-    while (true) {
-        if (got == bytes.size()) bytes.resize(got + (std::size_t{1} << 16));
-        in.read(bytes.data() + got, static_cast<std::streamsize>(bytes.size() - got));
-        got += static_cast<std::size_t>(in.gcount());
+    // The size the file claims is only a first guess: a sparse file may claim a terabyte, a
+    // device nothing, and a file may grow while it is read. Memory is taken as bytes arrive,
+    // and one byte past the limit refuses the file.
+    const auto claimed = fs::file_size(native, ec);
+    if (!ec && claimed > largestFile) return std::nullopt;
+    Bytes bytes;
+    bytes.reserve(ec ? 0 : static_cast<std::size_t>(claimed));
+    char piece[1 << 16];
+    while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (bytes.size() + got > largestFile) return std::nullopt;
+        bytes.append(piece, got);
         if (!in) break;
     }
     if (in.bad()) return std::nullopt;
-    bytes.resize(got);
     return bytes;
 }
 

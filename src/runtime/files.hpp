@@ -2,6 +2,7 @@
 // Whole files as exact bytes. Paths are program texts (GBK) and are turned into the file
 // system's own encoding here, at the edge.
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,11 +12,16 @@
 
 namespace tesmolen {
 
-// All bytes of the file; empty when it is missing or cannot be read.
+// The largest file the program reads or writes: rule files, backups and the hosts file alike.
+// No hosts file of a working system comes near it, and a larger one is refused rather than
+// taken into memory.
+constexpr std::size_t largestFile = std::size_t{64} << 20;
+
+// All bytes of the file; empty when it is missing, cannot be read or holds more than largestFile.
 Bytes readWholeFile(const Text& path);
 
-// All bytes of the file; nothing when it is missing, is a folder or cannot be read. An existing
-// empty file gives no bytes, but gives them.
+// All bytes of the file; nothing when it is missing, is a folder, cannot be read or holds more
+// than largestFile bytes. An existing empty file gives no bytes, but gives them.
 std::optional<Bytes> readWholeFileIfReadable(const Text& path);
 
 bool fileExists(const Text& path);
@@ -26,10 +32,21 @@ bool nothingAt(const Text& path);
 
 // Replaces the file by exactly these bytes, or creates it. The bytes go to a temporary file
 // beside the target, reach the disk, and are renamed over it, so a failure at any point leaves
-// the previous file whole; the target keeps its permission bits. Where a rename cannot replace
-// the file (a bind-mounted file, a folder the user may not write), the file is rewritten in
-// place, and put back as it was if that write fails. True when the bytes reached the file.
+// the previous file whole; the new file takes the old one's owner, group, permission bits and
+// extended attributes as far as this user may set them. A link to the file stays a link; on POSIX
+// systems a link is followed only where the system would follow it for this user (not another
+// user's link in a sticky folder that everyone may write). Where a rename cannot replace the file
+// (a bind-mounted file, a folder the user may not write, on Windows a file held open), the file is
+// rewritten in place, its old bytes kept meanwhile (interrupted_write.hpp), and put back as they
+// were if that write fails. True when the bytes reached the file.
 bool writeWholeFile(const Text& path, std::string_view bytes);
+
+#ifndef _WIN32
+// The same for a system file, written by its privileged writer: the new file has no name until
+// it is complete, so a writer killed half way leaves nothing behind, and a file that did not exist
+// is made 0644, owned by root, whatever the umask.
+bool writeSystemFile(const Text& path, std::string_view bytes);
+#endif
 
 // The process's current directory, ending in a path separator.
 Text currentDirectory();

@@ -1,8 +1,11 @@
 // Whole-file writes on Windows, with the promise files.hpp gives: the bytes go to a new file beside
 // the target, reach the disk, and replace the target in one move; where the move is refused, the
-// target is rewritten in place and put back as it was if that fails.
+// target is rewritten in place, its old bytes kept in a copy beside it meanwhile, and put back as
+// it was if that fails.
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <aclapi.h>
 
 #include <algorithm>
 #include <atomic>
@@ -10,9 +13,16 @@
 #include <string_view>
 #include <utility>
 
+#include "runtime/disk_calls_windows.hpp"
 #include "runtime/files.hpp"
+#include "runtime/interrupted_write.hpp"
 
 namespace tesmolen {
+
+DiskCalls& diskCalls() {
+    static DiskCalls calls;
+    return calls;
+}
 
 namespace {
 
@@ -42,7 +52,7 @@ bool writeAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 24));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        if (!diskCalls().writeFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
         bytes.remove_prefix(written);
     }
     return true;
@@ -52,7 +62,7 @@ bool writeAll(HANDLE file, std::string_view bytes) {
 bool overwrite(HANDLE file, std::string_view bytes) {
     LARGE_INTEGER start{};
     return SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && writeAll(file, bytes) &&
-           SetEndOfFile(file) && FlushFileBuffers(file);
+           SetEndOfFile(file) && diskCalls().flushFileBuffers(file);
 }
 
 bool readAll(HANDLE file, Bytes& all) {
@@ -92,7 +102,7 @@ bool replaceByRename(const std::wstring& target, std::string_view bytes, bool& r
         renameRefused = refused(GetLastError());
         return false;
     }
-    bool ok = writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    bool ok = writeAll(file.get(), bytes) && diskCalls().flushFileBuffers(file.get());
     ok = file.close() && ok;
     if (ok && !MoveFileExW(temporary.c_str(), target.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
@@ -103,18 +113,72 @@ bool replaceByRename(const std::wstring& target, std::string_view bytes, bool& r
     return ok;
 }
 
+// Keeps the old bytes in a copy beside the file, flushed, until the rewrite is on disk. True when
+// the copy is there: one left over from a rewrite that was cut short is kept as it is, since it
+// holds the file as it was.
+bool keepCopy(const std::wstring& target, std::string_view previous) {
+    if (leftOverCopyOf(target)) return true;
+    const std::wstring copy = interruptedWriteCopy(target).native();
+    DeleteFileW(copy.c_str());
+    FileHandle file(CreateFileW(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    const bool kept = writeAll(file.get(), previous) && diskCalls().flushFileBuffers(file.get());
+    if (!(file.close() && kept)) {
+        DeleteFileW(copy.c_str());
+        return false;
+    }
+    return true;
+}
+
 bool replaceInPlace(const std::wstring& target, std::string_view bytes) {
     FileHandle file(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return false;
     Bytes previous;
     if (!readAll(file.get(), previous)) return false;
-    bool ok = overwrite(file.get(), bytes);
-    if (!ok) overwrite(file.get(), previous);
-    return file.close() && ok;
+    const bool copied = keepCopy(target, previous);
+    const bool written = overwrite(file.get(), bytes);
+    const bool whole = written || overwrite(file.get(), previous);
+    const bool closed = file.close();
+    if (copied && whole) DeleteFileW(interruptedWriteCopy(target).c_str());
+    return written && closed;
+}
+
+// The owner of a file, as a security identifier; empty when it cannot be read.
+std::string ownerOf(const std::wstring& file) {
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoW(file.c_str(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner,
+                              nullptr, nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
+        return {};
+    }
+    std::string sid;
+    if (owner != nullptr && IsValidSid(owner)) {
+        sid.assign(static_cast<const char*>(owner), GetLengthSid(owner));
+    }
+    LocalFree(descriptor);
+    return sid;
 }
 
 }  // namespace
+
+std::optional<Bytes> leftOverCopyOf(const std::filesystem::path& file) {
+    const std::wstring copy = interruptedWriteCopy(file).native();
+    const DWORD attributes = GetFileAttributesW(copy.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
+        return std::nullopt;
+    }
+    const std::string owner = ownerOf(copy);
+    if (owner.empty() || owner != ownerOf(file.native())) return std::nullopt;
+    return readWholeFileIfReadable(pathText(copy));
+}
+
+void putBackInterruptedWrite(const Text& path) {
+    const std::wstring target = nativePath(path).native();
+    if (const std::optional<Bytes> copy = leftOverCopyOf(target)) replaceInPlace(target, *copy);
+}
 
 bool writeWholeFile(const Text& path, std::string_view bytes) {
     const std::wstring target = nativePath(path).native();

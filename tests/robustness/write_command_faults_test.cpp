@@ -3,6 +3,10 @@
 // byte and nothing else appears beside it.
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -208,6 +212,28 @@ const std::vector<Fault>& faults() {
                  s.skipReason = "cannot bind-mount";
              }
          }},
+        {"OtherUsersLinkInASharedFolder",
+         [](Scene& s, const std::string& fileName) {
+             // In a sticky folder that everyone may write, another user's link leads to a file
+             // of this user's: the system would not follow it, and neither may the write.
+#ifdef _WIN32
+             (void)fileName;
+             s.skipReason = "sticky folders and the links of other users are POSIX's";
+#else
+             const auto& shared = s.hold<TempFolder>().folder();
+             const auto& own = s.hold<TempFolder>().folder();
+             s.target = shared / fileName;
+             s.watched = {shared, own};
+             writeFile(own / "victim", previousBytes(4096));
+             fs::create_symlink(own / "victim", s.target);
+             fs::permissions(shared, fs::perms(01777));
+             const passwd* nobody = ::getpwnam("nobody");
+             if (nobody == nullptr ||
+                 ::lchown(s.target.c_str(), nobody->pw_uid, nobody->pw_gid) != 0) {
+                 s.skipReason = "only root can make a link of another user's";
+             }
+#endif
+         }},
         {"NoSpaceLeft",
          [](Scene& s, const std::string& fileName) {
              auto& disk = s.hold<testing::SmallDisk>(64 * 1024);
@@ -267,39 +293,71 @@ TEST_P(WriteCommandFault, IsReportedAndLeavesThePreviousFileWhole) {
     EXPECT_EQ(t.program.state.backupText, "");
 }
 
-// The same commands, aimed the same way at a plain folder, do write: the faults above are what
-// makes them fail.
-class WriteCommandWithoutFault : public ::testing::TestWithParam<WriteCommand> {};
+// The same commands, aimed the same way at a plain folder or at a file mounted from elsewhere
+// (rewritten in place, since no rename can replace it), do write: the faults above are what
+// makes them fail. Nothing is left beside the file.
+const std::vector<Fault>& soundPlaces() {
+    static const std::vector<Fault> table = {
+        {"PlainFolder",
+         [](Scene& s, const std::string& fileName) {
+             const auto& folder = s.hold<TempFolder>().folder();
+             s.target = folder / fileName;
+             s.watched = {folder};
+             writeFile(s.target, previousBytes(4096));
+         }},
+        {"BindMountedFile",
+         [](Scene& s, const std::string& fileName) {
+             const auto& folder = s.hold<TempFolder>().folder();
+             s.target = folder / fileName;
+             s.watched = {folder};
+             writeFile(folder / "outside", previousBytes(4096));
+             writeFile(s.target, "");
+             if (!s.hold<testing::BindMount>(folder / "outside", s.target).ready()) {
+                 s.skipReason = "cannot bind-mount";
+             }
+         }},
+    };
+    return table;
+}
+
+std::vector<fs::path> namesIn(const std::vector<fs::path>& folders) {
+    std::vector<fs::path> names;
+    for (const auto& [name, bytes] : contentOf(folders)) names.push_back(name);
+    return names;
+}
+
+class WriteCommandWithoutFault : public ::testing::TestWithParam<std::tuple<WriteCommand, Fault>> {};
 
 TEST_P(WriteCommandWithoutFault, ReplacesTheFile) {
-    const WriteCommand& command = GetParam();
-    TempFolder folder;
-    const fs::path target = folder.folder() / command.fileName;
-    writeFile(target, previousBytes(4096));
+    const auto& [command, place] = GetParam();
+    Scene scene;
+    place.make(scene, command.fileName);
+    if (::testing::Test::HasFatalFailure()) return;
+    if (!scene.skipReason.empty()) GTEST_SKIP() << scene.skipReason;
     TestProgram t;
     const std::size_t size = 50 * 1024;
-    command.prepare(t, pathText(target), size);
+    command.prepare(t, pathText(scene.target), size);
+    const auto namesBefore = namesIn(scene.watched);
     command.run(t.program);
 
     for (const Text& report : reportsShown(t)) EXPECT_NE(report, command.failedMessage);
-    EXPECT_GE(fs::file_size(target), size);
-    EXPECT_LE(fs::file_size(target), size + 64);
-    EXPECT_EQ(folder.names(), std::vector<std::string>{command.fileName});
+    EXPECT_GE(fs::file_size(scene.target), size);
+    EXPECT_LE(fs::file_size(scene.target), size + 64);
+    EXPECT_EQ(namesIn(scene.watched), namesBefore);
 }
 
-std::string commandName(const ::testing::TestParamInfo<WriteCommand>& info) {
-    return info.param.name;
+std::string commandAndScene(const ::testing::TestParamInfo<std::tuple<WriteCommand, Fault>>& info) {
+    return std::get<0>(info.param).name + "_" + std::get<1>(info.param).name;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCommands, WriteCommandFault,
                          ::testing::Combine(::testing::ValuesIn(writeCommands()),
                                             ::testing::ValuesIn(faults())),
-                         [](const auto& info) {
-                             return std::get<0>(info.param).name + "_" +
-                                    std::get<1>(info.param).name;
-                         });
+                         commandAndScene);
 INSTANTIATE_TEST_SUITE_P(AllCommands, WriteCommandWithoutFault,
-                         ::testing::ValuesIn(writeCommands()), commandName);
+                         ::testing::Combine(::testing::ValuesIn(writeCommands()),
+                                            ::testing::ValuesIn(soundPlaces())),
+                         commandAndScene);
 
 }  // namespace
 }  // namespace tesmolen

@@ -12,6 +12,7 @@
 #include <regex>
 #include <sstream>
 
+#include "rules/save_rules.hpp"
 #include "runtime/files.hpp"
 #include "support/child_process.hpp"
 #include "support/fault_folders.hpp"
@@ -169,6 +170,35 @@ TEST_F(DurableWrite, AFileRewrittenInPlaceReachesTheDisk) {
     EXPECT_LT(find(calls, lastWrite, [&](const Call& c) { return flushes(c, target_); }),
               calls.size())
         << "the rewritten file was not flushed";
+}
+
+TEST_F(DurableWrite, ARewriteInPlaceKilledAtTheTruncateIsPutBackByTheNextSave) {
+    // Old bytes longer than the new ones: cut off before the truncate, the file holds the new
+    // first line followed by the old entries, and no localhost.
+    const Bytes old = "# the machine's own\r\n127.0.0.1 localhost\r\n::1 ip6-localhost\r\n";
+    temp.write("hosts", old);
+    TempFolder untouched;
+    untouched.write("hosts", old);
+    testing::BindMountedFile mounted(temp.folder() / "hosts");
+    if (!mounted.ready()) GTEST_SKIP() << "cannot mount a file here";
+    const std::vector<std::string> argv = {strace_, "-f", "-qq", "-o", logs.path("trace"),
+                                           "-e", "inject=ftruncate:signal=KILL",
+                                           "-E", std::string(probeVariable) + "=" + target_,
+                                           "-E", "ASAN_OPTIONS=detect_leaks=0",
+                                           fs::read_symlink("/proc/self/exe").string()};
+    testing::runProgram(argv, "/dev/null", logs.path("out"), logs.path("err"));
+    ASSERT_NE(temp.read("hosts"), old) << "the write was not cut short in place";
+    ASSERT_TRUE(fs::exists(temp.folder() / "hosts.tesmolen-old"));
+
+    // The next save finds the old file, as a save of the file that was never cut short does.
+    testing::TestProgram cut, whole;
+    for (auto* t : {&cut, &whole}) t->ruleList().setCell(t->ruleList().appendRow("1"), 1, "A");
+    cut.program.state.hostsPath = pathText(temp.folder() / "hosts");
+    whole.program.state.hostsPath = untouched.path("hosts");
+    saveRules(cut.program);
+    saveRules(whole.program);
+    EXPECT_EQ(temp.read("hosts"), untouched.read("hosts"));
+    EXPECT_EQ(temp.names(), std::vector<std::string>{"hosts"});
 }
 
 }  // namespace

@@ -5,8 +5,12 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "runtime/codepage.hpp"
+#include "runtime/disk_calls_windows.hpp"
 #include "runtime/files.hpp"
 #include "support/fault_folders.hpp"
 #include "support/test_program.hpp"
@@ -18,6 +22,42 @@ namespace fs = std::filesystem;
 using testing::HeldOpenFile;
 using testing::TempFolder;
 
+// The name of the file that a handle writes.
+std::wstring fileNameOf(HANDLE file) {
+    wchar_t name[MAX_PATH] = {};
+    const DWORD length = GetFinalPathNameByHandleW(file, name, MAX_PATH, 0);
+    return fs::path(std::wstring(name, length < MAX_PATH ? length : 0)).filename().native();
+}
+
+// Puts the system's own disk calls back when a test that replaced them ends.
+struct OwnDiskCalls {
+    ~OwnDiskCalls() { diskCalls() = DiskCalls{}; }
+};
+
+// What reached the disk: the file flushed, and what the target held at that moment.
+std::vector<std::pair<std::wstring, Bytes>> flushes;
+fs::path watchedTarget;
+
+BOOL WINAPI recordingFlush(HANDLE file) {
+    flushes.emplace_back(fileNameOf(file), readWholeFile(pathText(watchedTarget)));
+    return FlushFileBuffers(file);
+}
+
+// Writes of new bytes ("n...") into the file named hosts get half through and then fail, as on
+// a disk that fills up; every other write goes through.
+BOOL WINAPI writeHalfOfTheNewBytes(HANDLE file, LPCVOID data, DWORD size, LPDWORD written,
+                                   LPOVERLAPPED overlapped) {
+    static bool halfWritten = false;
+    if (fileNameOf(file) == L"hosts" && size > 0 && *static_cast<const char*>(data) == 'n') {
+        if (std::exchange(halfWritten, true)) {
+            SetLastError(ERROR_DISK_FULL);
+            return FALSE;
+        }
+        size /= 2;
+    }
+    return WriteFile(file, data, size, written, overlapped);
+}
+
 TEST(WriteWholeFileOnWindows, FileHeldOpenSharingWritesIsRewrittenInPlace) {
     // An editor that keeps the hosts file open lets others write it but not replace it.
     TempFolder temp;
@@ -26,6 +66,46 @@ TEST(WriteWholeFileOnWindows, FileHeldOpenSharingWritesIsRewrittenInPlace) {
     ASSERT_TRUE(holder.ready());
     EXPECT_TRUE(writeWholeFile(temp.path("hosts"), "new\r\n"));
     EXPECT_EQ(holder.read(), "new\r\n");
+    EXPECT_EQ(temp.names(), std::vector<std::string>{"hosts"});
+}
+
+TEST(WriteWholeFileOnWindows, TheNewBytesAreFlushedBeforeTheyTakeThePlaceOfTheOld) {
+    OwnDiskCalls own;
+    diskCalls().flushFileBuffers = recordingFlush;
+    for (const bool heldOpen : {false, true}) {
+        SCOPED_TRACE(heldOpen ? "rewritten in place" : "replaced");
+        TempFolder temp;
+        temp.write("hosts", "old bytes");
+        watchedTarget = temp.folder() / "hosts";
+        flushes.clear();
+        std::optional<HeldOpenFile> holder;
+        if (heldOpen) holder.emplace(watchedTarget, true);
+        ASSERT_TRUE(writeWholeFile(temp.path("hosts"), "new bytes"));
+        ASSERT_FALSE(flushes.empty());
+        if (heldOpen) {
+            // The refused replacement aside: the old bytes in their copy, then the file itself
+            // once rewritten.
+            ASSERT_GE(flushes.size(), 2u);
+            const auto copy = std::pair(std::wstring(L"hosts.tesmolen-old"), Bytes("old bytes"));
+            EXPECT_EQ(flushes[flushes.size() - 2], copy);
+            EXPECT_EQ(flushes.back(), std::pair(std::wstring(L"hosts"), Bytes("new bytes")));
+        } else {
+            EXPECT_NE(flushes.back().first, L"hosts");
+            EXPECT_EQ(flushes.back().second, "old bytes");
+        }
+        EXPECT_EQ(readWholeFile(temp.path("hosts")), "new bytes");
+    }
+}
+
+TEST(WriteWholeFileOnWindows, AFailedRewriteInPlaceIsPutBack) {
+    OwnDiskCalls own;
+    diskCalls().writeFile = writeHalfOfTheNewBytes;
+    TempFolder temp;
+    temp.write("hosts", "old bytes, longer than half of the new");
+    HeldOpenFile holder(temp.folder() / "hosts", true);
+    ASSERT_TRUE(holder.ready());
+    EXPECT_FALSE(writeWholeFile(temp.path("hosts"), Bytes(1000, 'n')));
+    EXPECT_EQ(holder.read(), "old bytes, longer than half of the new");
     EXPECT_EQ(temp.names(), std::vector<std::string>{"hosts"});
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include <optional>
 
 #include "runtime/files.hpp"
+#include "support/child_process.hpp"
 #include "support/test_program.hpp"
 
 namespace tesmolen {
@@ -48,6 +50,8 @@ protected:
         const std::string errors = temp.path("errors");
         const pid_t child = ::fork();
         if (child == 0) {
+            // What the writer makes must not follow the umask of whoever started it.
+            ::umask(077);
             if (input) {
                 ::dup2(::open(temp.path("input").c_str(), O_RDONLY), STDIN_FILENO);
             } else {
@@ -126,6 +130,7 @@ TEST_F(HostsWriter, WritesNothingUnlessExactlyTheAnnouncedBytesArrive) {
         "11\nnew ho"s,        // the sender died part way: fewer bytes than announced
         "3\nnew hosts\r\n"s,  // more bytes than announced
         "67108865\n"s,        // more than 64 MiB announced
+        announced(Bytes(largestFile + 1, 'x')),
         "99999999999999999999999\n"s,
     };
     for (const auto& input : refused) {
@@ -162,6 +167,81 @@ TEST_F(HostsWriter, ReplacesTheFileByRenameKeepingItsPermissions) {
     EXPECT_EQ(after.st_mode & 07777, 0644u);
     EXPECT_EQ(readWholeFile(scratch.string()), "new hosts\r\n");
     EXPECT_EQ(namesBesideScratch(), std::vector<std::string>{"hosts"});
+}
+
+// An access list as the kernel stores it: owner rw, user nobody rw, owning group r, mask rw,
+// others nothing. The mask shows in the group bits of the mode.
+Bytes accessListGrantingNobody() {
+    Bytes acl;
+    const auto add32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) acl += static_cast<char>(v >> (8 * i) & 0xFF);
+    };
+    const auto entry = [&](std::uint16_t tag, std::uint16_t perm, std::uint32_t id) {
+        add32(tag | static_cast<std::uint32_t>(perm) << 16);
+        add32(id);
+    };
+    add32(2);
+    entry(0x01, 6, 0xFFFFFFFF);
+    entry(0x02, 6, 65534);
+    entry(0x04, 4, 0xFFFFFFFF);
+    entry(0x10, 6, 0xFFFFFFFF);
+    entry(0x20, 0, 0xFFFFFFFF);
+    return acl;
+}
+
+std::optional<Bytes> attribute(const fs::path& file, const char* name) {
+    char value[256];
+    const ssize_t size = ::getxattr(file.c_str(), name, value, sizeof value);
+    if (size < 0) return std::nullopt;
+    return Bytes(value, static_cast<std::size_t>(size));
+}
+
+TEST_F(HostsWriter, KeepsOwnerGroupModeAccessListAndAttributes) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give the file another group";
+    const Bytes acl = accessListGrantingNobody();
+    const std::pair<const char*, Bytes> attributes[] = {
+        {"system.posix_acl_access", acl}, {"user.tesmolen", "kept"}, {"trusted.tesmolen", "kept"}};
+    for (const auto& [name, value] : attributes) {
+        if (::setxattr(scratch.c_str(), name, value.data(), value.size(), 0) != 0) {
+            GTEST_SKIP() << "the file system of the build tree refuses " << name;
+        }
+    }
+    ASSERT_EQ(::chown(scratch.c_str(), 0, 65534), 0);
+    struct stat before {};
+    ASSERT_EQ(::stat(scratch.c_str(), &before), 0);
+
+    ASSERT_EQ(run(announced("new hosts\r\n")).exitCode, 0);
+    struct stat after {};
+    ASSERT_EQ(::stat(scratch.c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_uid, 0u);
+    EXPECT_EQ(after.st_gid, 65534u);
+    EXPECT_EQ(after.st_mode & 07777, before.st_mode & 07777);
+    for (const auto& [name, value] : attributes) EXPECT_EQ(attribute(scratch, name), value) << name;
+}
+
+TEST_F(HostsWriter, MakesAMissingFile0644OwnedByRoot) {
+    fs::remove(scratch);
+    ASSERT_EQ(run(announced("new hosts\r\n")).exitCode, 0);
+    struct stat made {};
+    ASSERT_EQ(::stat(scratch.c_str(), &made), 0);
+    EXPECT_EQ(made.st_mode & 07777, 0644u);
+    if (::geteuid() == 0) {
+        EXPECT_EQ(made.st_uid, 0u);
+        EXPECT_EQ(made.st_gid, 0u);
+    }
+}
+
+TEST_F(HostsWriter, KilledWhileWritingLeavesNothingBehind) {
+    const char* strace = "/usr/bin/strace";
+    if (::access(strace, X_OK) != 0) GTEST_SKIP() << "strace is not installed (scripts/setup)";
+    temp.write("input", announced(Bytes(100000, 'n')));
+    // The writer's first write is the one of the new bytes; it is killed there.
+    const std::vector<std::string> argv = {strace, "-f", "-qq", "-o", temp.path("trace"), "-e",
+                                           "inject=write:signal=KILL:when=1",
+                                           TESMOLEN_SCRATCH_HOSTS_WRITER};
+    EXPECT_NE(testing::runProgram(argv, temp.path("input"), temp.path("out"), temp.path("err")), 0);
+    expectUntouched();
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // tesmolen-hosts-writer: the one privileged step of the Linux program. Started as root through
 // pkexec, it writes the new hosts file, atomically, to the hosts path fixed when it was built.
-// It takes no arguments and reads no environment variable, so it can write that one file and no
-// other. Its standard input is the byte count as one line of ASCII digits ("<n>\n", at most
+// The new file takes the old one's owner, group, mode and extended attributes (its ACL and
+// security label among them); a new one is 0644 root:root. It takes no arguments and reads no
+// environment variable, so it can write that one file and no other. Its standard input is the byte count as one line of ASCII digits ("<n>\n", at most
 // 64 MiB, no sign, space or leading zero) followed by exactly n bytes and then the end of input.
 // A program that dies while sending leaves fewer bytes than it announced; any input not of this
 // form writes nothing. Exit code 0 only when the bytes are on disk.
@@ -16,8 +17,6 @@
 #include "runtime/files.hpp"
 
 namespace {
-
-constexpr std::size_t largestHostsFile = 64u << 20;
 
 [[noreturn]] void refuse(const char* why) {
     std::fprintf(stderr, "tesmolen-hosts-writer: %s\n", why);
@@ -45,7 +44,7 @@ std::size_t readByteCount() {
         if (c < '0' || c > '9' || (digits > 0 && count == 0)) break;
         count = count * 10 + static_cast<std::size_t>(c - '0');
         ++digits;
-        if (count > largestHostsFile) refuse("more than 64 MiB announced");
+        if (count > tesmolen::largestFile) refuse("more than 64 MiB announced");
     }
     refuse("standard input does not begin with the byte count and a line end");
 }
@@ -65,7 +64,7 @@ tesmolen::Bytes readHostsFile() {
 int main(int argc, char**) {
     if (argc > 1) refuse("takes no arguments; the new hosts file comes on standard input");
     const tesmolen::Bytes bytes = readHostsFile();
-    if (!tesmolen::writeWholeFile(tesmolen::utf8ToGbk(TESMOLEN_HOSTS_WRITER_PATH), bytes)) {
+    if (!tesmolen::writeSystemFile(tesmolen::utf8ToGbk(TESMOLEN_HOSTS_WRITER_PATH), bytes)) {
         refuse("cannot write " TESMOLEN_HOSTS_WRITER_PATH);
     }
     return 0;

@@ -6,6 +6,7 @@
 #include "runtime/codepage.hpp"
 #include "runtime/elevated_write.hpp"
 #include "runtime/files.hpp"
+#include "runtime/root_owned.hpp"
 
 namespace tesmolen {
 
@@ -15,7 +16,8 @@ void useInstalledHostsWriter() {
     const fs::path writer =
         (fs::path(nativePath(programFolder())) / TESMOLEN_HOSTS_WRITER_FROM_BIN).lexically_normal();
     std::error_code ec;
-    if (!fs::is_regular_file(writer, ec)) return;
+    // A writer that another user could have put there would be run by pkexec as root.
+    if (!fs::is_regular_file(writer, ec) || !onlyRootMayChange(writer)) return;
     // The path must be the one the polkit action names, so it is given absolute and normal.
     setElevatedWriter(
         {utf8ToGbk(TESMOLEN_HOSTS_PATH_OF_WRITER), {TESMOLEN_PKEXEC, writer.string()}});
