@@ -20,8 +20,7 @@ void FakeReportList::setCell(int row, int column, Text text) { rows_.setCell(row
 Text FakeReportList::cell(int row, int column) const { return rows_.cell(row, column); }
 
 void FakeReportList::deleteRow(int row) {
-    rows_.deleteRow(row);
-    if (selected_ >= rowCount()) selected_ = rowCount() - 1;
+    if (rows_.deleteRow(row)) selected_ = rows_.selectionAfterDelete(row);
 }
 
 std::vector<FakeReportList::Row> FakeReportList::rows() const {

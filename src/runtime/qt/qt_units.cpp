@@ -91,7 +91,14 @@ int QtReportList::rowCount() const { return model_->rows(); }
 
 void QtReportList::publishRows() { model_->publishRows(); }
 
-void QtReportList::deleteRow(int row) { model_->deleteRow(row); }
+void QtReportList::deleteRow(int row) {
+    if (!model_->deleteRow(row)) return;
+    const int selected = model_->store().selectionAfterDelete(row);
+    if (selected < 0) return;
+    const QModelIndex index = model_->index(selected, 0);
+    view_->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
 
 void QtReportList::visitColumn(int column,
                                const std::function<void(std::string_view)>& visit) const {

@@ -92,8 +92,6 @@ public:
     bool publishRows();
     // Answers the view's LVN_GETDISPINFOW.
     void describeItem(NMLVDISPINFOW& info) const;
-    // A cell's text on one line: each line end drawn as a visible mark.
-    static std::wstring oneLine(const Text& text);
 
 private:
     RowStore rows_;
