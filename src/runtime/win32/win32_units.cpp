@@ -146,21 +146,18 @@ void Win32Unit::show(const std::wstring& text) {
 }
 
 Text Win32Unit::text() const {
-    if (place_.text == TextPlace::none || place_.window == nullptr) return kept_;
-    const std::wstring now = shown();
-    if (keptShown_ && now == *keptShown_) return kept_;
-    return wideToGbk(now);
+    if (place_.text == TextPlace::none || place_.window == nullptr) return kept_.bytes();
+    return kept_.text(shown(), [](const std::wstring& now) { return wideToGbk(now); });
 }
 
 void Win32Unit::setText(const Text& text) {
-    kept_ = text;
-    if (place_.text == TextPlace::none || place_.window == nullptr) return;
+    if (place_.text == TextPlace::none || place_.window == nullptr) {
+        kept_.keep(text);
+        return;
+    }
     const std::wstring display = multiLine() ? withCrLf(gbkToWide(text)) : gbkToWide(text);
     show(display);
-    // A control that shows the text otherwise (the IP box normalises its address) has its own
-    // idea of its text.
-    keptShown_.reset();
-    if (shown() == display) keptShown_ = display;
+    kept_.keep(text, display, shown());
 }
 
 Win32ReportList::Win32ReportList(HWND view) : Win32Unit({.window = view}) {}
