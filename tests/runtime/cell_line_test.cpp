@@ -18,11 +18,5 @@ TEST(CellLine, ShowsTheCellsStartOnOneLineAndMarksTheCut) {
     EXPECT_EQ(cellLine("a\x81\nb", 10), gbk(u8"a?↓b")) << "a lead byte before a line end";
 }
 
-TEST(CellLine, LooksAtTheStartOfAHugeCellOnly) {
-    Text huge(10 << 20, '\n');
-    huge.replace(0, 3, "abc");
-    EXPECT_EQ(cellLine(huge, 5), gbk(u8"abc↓↓…"));
-}
-
 }  // namespace
 }  // namespace tesmolen
