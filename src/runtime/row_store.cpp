@@ -1,5 +1,7 @@
 #include "runtime/row_store.hpp"
 
+#include <algorithm>
+
 namespace tesmolen {
 
 bool RowStore::holds(int row, int column) const {
@@ -18,9 +20,12 @@ void RowStore::setCell(int row, int column, const Text& text) {
 }
 
 Text RowStore::cell(int row, int column) const {
+    return Text(cellView(row, column));
+}
+
+std::string_view RowStore::cellView(int row, int column) const {
     if (!holds(row, column)) return {};
-    return Text(
-        CellStore::view(rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]));
+    return CellStore::view(rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]);
 }
 
 void RowStore::visitColumn(int column,
@@ -29,13 +34,20 @@ void RowStore::visitColumn(int column,
     for (const auto& row : rows_) visit(CellStore::view(row[static_cast<std::size_t>(column)]));
 }
 
-void RowStore::deleteRow(int row) {
-    if (holds(row, 0)) rows_.erase(rows_.begin() + row);
+bool RowStore::deleteRow(int row) {
+    if (!holds(row, 0)) return false;
+    rows_.erase(rows_.begin() + row);
+    return true;
 }
 
 void RowStore::clear() {
-    rows_.clear();
+    decltype(rows_)().swap(rows_);
     bytes_.clear();
+}
+
+int RowStore::selectionAfterDelete(int deleted) const {
+    if (rowCount() == 0) return -1;
+    return std::clamp(deleted, 0, rowCount() - 1);
 }
 
 }  // namespace tesmolen

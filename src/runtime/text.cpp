@@ -17,11 +17,10 @@ Text decimalText(long long number) {
     return Text(digits, end);
 }
 
-Text cutGbk(const Text& text, std::size_t limit) {
+std::string_view cutGbk(std::string_view text, std::size_t limit) {
     std::size_t end = 0;
     while (end < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[end]);
-        const std::size_t width = lead >= 0x81 && lead <= 0xFE && end + 1 < text.size() ? 2 : 1;
+        const std::size_t width = isGbkLeadByte(text[end]) && end + 1 < text.size() ? 2 : 1;
         if (end + width > limit) break;
         end += width;
     }

@@ -31,8 +31,15 @@ inline Bytes toBytes(const Text& text) {
 // Decimal digits, no leading zeros or spaces.
 Text decimalText(long long number);
 
-// The text cut to at most limit bytes without splitting a two-byte GBK character.
-Text cutGbk(const Text& text, std::size_t limit);
+// True for a byte that starts a two-byte GBK character (when a byte follows it).
+constexpr bool isGbkLeadByte(char byte) {
+    const auto value = static_cast<unsigned char>(byte);
+    return value >= 0x81 && value <= 0xFE;
+}
+
+// The longest start of the text of at most limit bytes that does not split a two-byte GBK
+// character. Looks at no more than limit + 1 bytes, whatever the text's length.
+std::string_view cutGbk(std::string_view text, std::size_t limit);
 
 // "a".."z" made "A".."Z"; every other byte, GBK lead and trail bytes included, stays.
 Text upperCase(std::string_view text);

@@ -17,10 +17,6 @@ namespace {
 constexpr UINT gbkCodePage = 936;
 constexpr wchar_t replacementCharacter = 0xFFFD;
 
-bool isLeadByte(unsigned char byte) {
-    return byte >= 0x81 && byte <= 0xFE;
-}
-
 bool isPrivateUse(wchar_t c) {
     return c >= 0xE000 && c <= 0xF8FF;
 }
@@ -48,7 +44,7 @@ std::wstring decodeRepairing(std::string_view gbk) {
     std::wstring wide;
     wide.reserve(gbk.size());
     for (std::size_t at = 0; at < gbk.size();) {
-        const int count = isLeadByte(static_cast<unsigned char>(gbk[at])) ? 2 : 1;
+        const int count = isGbkLeadByte(gbk[at]) ? 2 : 1;
         wchar_t character = 0;
         if (at + count <= gbk.size() && decodeOne(gbk.data() + at, count, character)) {
             wide += character;

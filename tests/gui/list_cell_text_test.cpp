@@ -2,21 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/codepage.hpp"
+#include "runtime/text.hpp"
 
 namespace tesmolen {
 namespace {
-
-using namespace std::string_literals;
-
-TEST(ListCellText, ARowShowsTheCellsStartOnOneLineAndMarksTheCut) {
-    const Text cell = gbk(u8"ab中\r\nc\rd\ne");
-    EXPECT_EQ(cellLine(cell, 100), QStringLiteral(u"ab中\u23CEc\u23CEd\u23CEe"));
-    EXPECT_EQ(cellLine(cell, 4), QStringLiteral(u"ab中\u2026"));
-    EXPECT_EQ(cellLine(cell, 3), QStringLiteral(u"ab\u2026")) << "never half a character";
-    EXPECT_EQ(cellLine("", 10), QString());
-    EXPECT_EQ(cellLine("\x81", 10), QStringLiteral(u"\uFFFD")) << "a lead byte at the very end";
-}
 
 TEST(ListCellText, ATooltipShowsTheFirstLinesEachCut) {
     EXPECT_EQ(cellTip("one\r\ntwo", 3, 10), QStringLiteral("one\ntwo"));

@@ -32,7 +32,7 @@ TEST_F(ReadRulesInTheWindow, ClickingReadShowsTheRules) {
     EXPECT_TRUE(list()->isVisible());
     ASSERT_EQ(list()->model()->rowCount(), 2);
     EXPECT_EQ(shown(0, 0), QStringLiteral("1"));
-    EXPECT_EQ(shown(0, 1), QStringLiteral(u"SiteA代码开始\u23CE0.0.0.0 ads.example"));
+    EXPECT_EQ(shown(0, 1), QStringLiteral(u"SiteA代码开始\u21930.0.0.0 ads.example"));
     EXPECT_EQ(list()->model()->index(0, 1).data(Qt::ToolTipRole).toString(),
               QStringLiteral(u"SiteA代码开始\n0.0.0.0 ads.example"));
     EXPECT_EQ(shown(1, 0), QStringLiteral("2"));

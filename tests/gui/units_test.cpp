@@ -12,6 +12,7 @@
 #include <QTreeView>
 
 #include "gui_window.hpp"
+#include "support/report_list_contract.hpp"
 #include "runtime/qt/file_dialog.hpp"
 #include "runtime/qt/ip_address_edit.hpp"
 #include "runtime/qt/picture_button.hpp"
@@ -26,6 +27,10 @@ using namespace std::string_literals;
 const Bytes notGbk = "\x81\x20\xFF rule\r\nline\x81"s;
 
 using Units = testing::GuiWindow;
+
+TEST_F(Units, TheRuleListSelectsTheRowThatTookTheDeletedRowsPlace) {
+    testing::expectSelectionFollowsDeletes(ui.list(unit::ruleList));
+}
 
 TEST_F(Units, ReportListCellsGiveBackTheExactBytesSet) {
     ReportList& list = ui.list(unit::ruleList);
@@ -42,7 +47,7 @@ TEST_F(Units, ReportListCellsGiveBackTheExactBytesSet) {
     ASSERT_EQ(model->rowCount(), 1);
     const QString shown = model->index(row, 1).data().toString();
     EXPECT_FALSE(shown.contains(QChar(u'\n')) || shown.contains(QChar(u'\r')));
-    EXPECT_TRUE(shown.contains(QStringLiteral(u"rule\u23CEline")));
+    EXPECT_TRUE(shown.contains(QStringLiteral(u"rule\u2193line")));
 }
 
 TEST_F(Units, ReportListRowsKeepTheirOrderThroughDeletes) {

@@ -105,6 +105,8 @@ protected:
     HostileRuleFile() {
         t.program.state.backupPath = t.temp.path("bak.ad");
         t.ruleList().setVisible(false);
+        // Whatever their entries point at: what is taken is the point here.
+        t.ui.answerYesToEveryQuestion();
     }
 
     void import(const Bytes& file) {
@@ -115,8 +117,13 @@ protected:
 
     void restore(const Bytes& file) {
         t.temp.write("bak.ad", file);
-        t.ui.answerYes();
         restoreData(t.program);
+    }
+
+    // The boxes with an OK button only: failures, not questions.
+    std::size_t reports() const {
+        return static_cast<std::size_t>(std::ranges::count(t.ui.messages, MessageButtons::ok,
+                                                           &testing::ShownMessage::buttons));
     }
 
     TestProgram t;
@@ -143,10 +150,10 @@ TEST_F(HostileRuleFile, ImportAddsThePairsOfARulesTextAndNothingElse) {
             const std::vector<Text> addedNumbers = numbersUpTo(added.size());
             numbers.insert(numbers.end(), addedNumbers.begin(), addedNumbers.end());
             current = decoded;
-            EXPECT_TRUE(t.ui.messages.empty());
+            EXPECT_EQ(reports(), 0u);
             EXPECT_TRUE(t.ruleList().visible());
         } else {
-            EXPECT_EQ(t.ui.messages.size(), 1u);
+            EXPECT_EQ(reports(), 1u);
             EXPECT_FALSE(t.ruleList().visible());
         }
         EXPECT_EQ(t.program.state.currentRulesText, current);
@@ -177,8 +184,8 @@ TEST_F(HostileRuleFile, RestoreReplacesTheRowsByThePairsOfARulesTextOnly) {
         if (restored) {
             EXPECT_EQ(t.ruleList().numbers(), numbersUpTo(bodies.size()));
         }
-        // The question, and a report only when nothing came back.
-        EXPECT_EQ(t.ui.messages.size(), restored ? 1u : 2u);
+        // A report only when nothing came back.
+        EXPECT_EQ(reports(), restored ? 0u : 1u);
     }
 }
 

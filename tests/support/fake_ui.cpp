@@ -20,8 +20,7 @@ void FakeReportList::setCell(int row, int column, Text text) { rows_.setCell(row
 Text FakeReportList::cell(int row, int column) const { return rows_.cell(row, column); }
 
 void FakeReportList::deleteRow(int row) {
-    rows_.deleteRow(row);
-    if (selected_ >= rowCount()) selected_ = rowCount() - 1;
+    if (rows_.deleteRow(row)) selected_ = rows_.selectionAfterDelete(row);
 }
 
 std::vector<FakeReportList::Row> FakeReportList::rows() const {
@@ -135,7 +134,7 @@ int FakeUi::messageBox(const Text& text, MessageButtons buttons, const Text& tit
         answers_.pop_front();
         return answer;
     }
-    return buttons == MessageButtons::yesNo ? tesmolen::answerNo : answerOk;
+    return buttons == MessageButtons::yesNo ? defaultQuestionAnswer_ : answerOk;
 }
 
 void FakeUi::popUpMenu(UnitName menu, ScreenPoint at) {

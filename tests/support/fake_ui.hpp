@@ -144,9 +144,10 @@ public:
     FakeFileDialog& fakeFileDialog(UnitName name);
 
     // Answers for the coming message boxes, in order. Without one, an OK box gives 0 and a
-    // Yes/No box gives No.
+    // Yes/No box gives No, or Yes after answerYesToEveryQuestion.
     void answerYes() { answers_.push_back(answerYes_); }
     void answerNo() { answers_.push_back(tesmolen::answerNo); }
+    void answerYesToEveryQuestion() { defaultQuestionAnswer_ = answerYes_; }
 
     std::vector<ShownMessage> messages;
     std::vector<MenuPopUp> popUps;
@@ -164,6 +165,7 @@ private:
     std::map<std::u8string, std::unique_ptr<FakeUnit>, std::less<>> units_;
     std::set<std::u8string, std::less<>> menus_;
     std::deque<int> answers_;
+    int defaultQuestionAnswer_ = tesmolen::answerNo;
 };
 
 }  // namespace tesmolen::testing

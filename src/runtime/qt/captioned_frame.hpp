@@ -2,6 +2,8 @@
 
 #include <QGroupBox>
 
+#include "ui/layout_decisions.hpp"
+
 namespace tesmolen {
 
 // A group box drawn as Windows draws one: the frame's top edge runs through the middle of the
@@ -13,7 +15,7 @@ public:
     using QGroupBox::QGroupBox;
 
     // The width of the frame's line: units end inside it.
-    static constexpr int frameWidth = 2;
+    static constexpr int frameWidth = groupFrameWidth;
     // Where the caption's text starts, from the box's left edge.
     static constexpr int captionLeft = 8;
 

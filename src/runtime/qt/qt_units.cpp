@@ -56,22 +56,21 @@ QString QtUnit::shown() const {
 }
 
 Text QtUnit::text() const {
-    if (place_ == TextPlace::none || !widget_) return kept_;
-    const QString now = shown();
-    if (keptShown_ && now == *keptShown_) return kept_;
-    return fromQString(place_ == TextPlace::multiLine ? withCrLf(now) : now);
+    if (place_ == TextPlace::none || !widget_) return kept_.bytes();
+    return kept_.text(shown(), [this](const QString& now) {
+        return fromQString(place_ == TextPlace::multiLine ? withCrLf(now) : now);
+    });
 }
 
 void QtUnit::setText(const Text& text) {
-    kept_ = text;
-    if (place_ == TextPlace::none || !widget_) return;
+    if (place_ == TextPlace::none || !widget_) {
+        kept_.keep(text);
+        return;
+    }
     const QString display =
         place_ == TextPlace::multiLine ? withNewlines(toQString(text)) : toQString(text);
     widget_->setProperty(textProperty_, display);
-    // A widget that shows the text otherwise (the IP box normalises its address) has its own
-    // idea of its text.
-    keptShown_.reset();
-    if (shown() == display) keptShown_ = display;
+    kept_.keep(text, display, shown());
 }
 
 QtReportList::QtReportList(QTreeView* view, ReportListModel* model)
@@ -91,7 +90,14 @@ int QtReportList::rowCount() const { return model_->rows(); }
 
 void QtReportList::publishRows() { model_->publishRows(); }
 
-void QtReportList::deleteRow(int row) { model_->deleteRow(row); }
+void QtReportList::deleteRow(int row) {
+    if (!model_->deleteRow(row)) return;
+    const int selected = model_->store().selectionAfterDelete(row);
+    if (selected < 0) return;
+    const QModelIndex index = model_->index(selected, 0);
+    view_->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
 
 void QtReportList::visitColumn(int column,
                                const std::function<void(std::string_view)>& visit) const {

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "runtime/dialog_script.hpp"
+#include "runtime/kept_text.hpp"
 #include "runtime/qt/file_dialog.hpp"
 #include "runtime/ui.hpp"
 
@@ -58,9 +59,7 @@ private:
     bool enabled_ = true;
     bool disabledAsReadOnly_ = false;
     QColor enabledBase_;
-    Text kept_;
-    // What the widget showed for the kept bytes, while it showed them as given.
-    std::optional<QString> keptShown_;
+    KeptText<QString> kept_;
 };
 
 class QtReportList : public ReportList, public QtUnit {

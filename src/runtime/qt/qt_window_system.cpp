@@ -80,8 +80,9 @@ WindowRecord QtWindowSystem::describeWindow(WindowHandle window) {
     if (widget == nullptr) return record;
     record.processId = currentProcessId();
     record.threadId = guiThreadId_;
-    record.title = cutGbk(fromQString(widget->windowTitle()), WindowRecord::titleLimit);
-    record.className = cutGbk(widget->metaObject()->className(), WindowRecord::classNameLimit);
+    record.title = Text(cutGbk(fromQString(widget->windowTitle()), WindowRecord::titleLimit));
+    record.className =
+        Text(cutGbk(widget->metaObject()->className(), WindowRecord::classNameLimit));
     return record;
 }
 

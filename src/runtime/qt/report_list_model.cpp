@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "runtime/cell_line.hpp"
 #include "runtime/qt/list_cell_text.hpp"
+#include "runtime/qt/qt_text.hpp"
 
 namespace tesmolen {
 
@@ -13,10 +15,7 @@ int ReportListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : published_;
 }
 
-int ReportListModel::rows() const {
-    if (headers_.isEmpty()) return 0;
-    return static_cast<int>(cells_.size() / static_cast<std::size_t>(headers_.size()));
-}
+int ReportListModel::rows() const { return rows_.rowCount(); }
 
 int ReportListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(headers_.size());
@@ -24,10 +23,10 @@ int ReportListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ReportListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !holds(index.row(), index.column())) return {};
-    const std::string_view text = CellStore::view(cells_[at(index.row(), index.column())]);
+    const std::string_view text = rows_.cellView(index.row(), index.column());
     switch (role) {
         case Qt::DisplayRole:
-            return cellLine(text, shownBytes_);
+            return toQString(cellLine(text, shownBytes_));
         case Qt::ToolTipRole:
             return text.empty() ? QVariant() : QVariant(cellTip(text, tipLines, tipLineBytes));
         default:
@@ -42,9 +41,7 @@ QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 int ReportListModel::appendRow(const Text& column0) {
-    const int row = rows();
-    cells_.push_back(bytes_.store(column0));
-    cells_.resize(cells_.size() + static_cast<std::size_t>(headers_.size()) - 1);
+    const int row = rows_.appendRow(column0);
     // Announcing 100,000 rows one by one costs the views more than storing them.
     if (!publishQueued_) {
         publishQueued_ = true;
@@ -64,7 +61,7 @@ void ReportListModel::publishRows() {
 
 void ReportListModel::setCell(int row, int column, const Text& text) {
     if (!holds(row, column)) return;
-    cells_[at(row, column)] = bytes_.store(text);
+    rows_.setCell(row, column, text);
     if (row < published_) {
         const QModelIndex changed = index(row, column);
         emit dataChanged(changed, changed);
@@ -72,29 +69,27 @@ void ReportListModel::setCell(int row, int column, const Text& text) {
 }
 
 Text ReportListModel::cell(int row, int column) const {
-    return holds(row, column) ? Text(CellStore::view(cells_[at(row, column)])) : Text();
+    return rows_.cell(row, column);
 }
 
 void ReportListModel::visitColumn(int column,
                                   const std::function<void(std::string_view)>& visit) const {
-    if (column < 0 || column >= columnCount()) return;
-    for (int row = 0; row < rows(); ++row) visit(CellStore::view(cells_[at(row, column)]));
+    rows_.visitColumn(column, visit);
 }
 
-void ReportListModel::deleteRow(int row) {
-    if (!holds(row, 0)) return;
+bool ReportListModel::deleteRow(int row) {
+    if (!holds(row, 0)) return false;
     publishRows();
     beginRemoveRows({}, row, row);
-    const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(at(row, 0));
-    cells_.erase(first, first + headers_.size());
+    rows_.deleteRow(row);
     --published_;
     endRemoveRows();
+    return true;
 }
 
 void ReportListModel::deleteAllRows() {
     beginResetModel();
-    std::deque<CellStore::Cell>().swap(cells_);
-    bytes_.clear();
+    rows_.clear();
     published_ = 0;
     endResetModel();
 }
@@ -108,11 +103,6 @@ void ReportListModel::setShownWidth(int pixels) {
 
 bool ReportListModel::holds(int row, int column) const {
     return row >= 0 && row < rows() && column >= 0 && column < columnCount();
-}
-
-std::size_t ReportListModel::at(int row, int column) const {
-    return static_cast<std::size_t>(row) * static_cast<std::size_t>(headers_.size()) +
-           static_cast<std::size_t>(column);
 }
 
 }  // namespace tesmolen

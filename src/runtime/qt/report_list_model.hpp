@@ -3,15 +3,14 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-#include <deque>
 #include <functional>
 
-#include "runtime/cell_store.hpp"
+#include "runtime/row_store.hpp"
 #include "runtime/text.hpp"
 
 namespace tesmolen {
 
-// The rows of a report list as the exact bytes the program set. Cells are turned into display
+// The rows of a two-column report list as the exact bytes the program set (a RowStore). Cells are turned into display
 // strings only when the view asks for them, and only the piece of a cell that one line of a
 // column can show, so lists of many thousands of rows, or of rules of megabytes, stay cheap.
 class ReportListModel : public QAbstractTableModel {
@@ -35,8 +34,10 @@ public:
     // The empty text outside the rows and columns.
     Text cell(int row, int column) const;
     void visitColumn(int column, const std::function<void(std::string_view)>& visit) const;
-    void deleteRow(int row);
+    // True when the row was there.
+    bool deleteRow(int row);
     void deleteAllRows();
+    const RowStore& store() const { return rows_; }
 
     // The bytes of a cell the view is given: enough for one line of a column this many pixels
     // wide, whatever the font (no character is narrower than a pixel per byte).
@@ -48,7 +49,6 @@ public:
 
 private:
     bool holds(int row, int column) const;
-    std::size_t at(int row, int column) const;
 
     static constexpr int minimumShownBytes = 256;
 
@@ -56,8 +56,7 @@ private:
     std::size_t shownBytes_ = 1024;
     int published_ = 0;  // rows the views know of
     bool publishQueued_ = false;
-    CellStore bytes_;
-    std::deque<CellStore::Cell> cells_;  // row after row, columnCount() cells each
+    RowStore rows_;
 };
 
 }  // namespace tesmolen

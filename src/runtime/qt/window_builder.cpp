@@ -26,15 +26,12 @@
 #include "runtime/qt/report_list_model.hpp"
 #include "runtime/qt/window_watcher.hpp"
 #include "ui/build_order.hpp"
+#include "ui/layout_decisions.hpp"
 
 namespace tesmolen {
 
 namespace {
 
-// The default GUI font of the window is 12 pixels high, like the desktop font the layout was
-// drawn for.
-constexpr int guiFontPixels = 12;
-constexpr int tabStripHeight = 24;
 // The property that marks a child of the tab control as a page, holding its tab's index.
 constexpr const char* tabPageIndex = "tabPageIndex";
 
@@ -47,19 +44,18 @@ bool isEditable(UnitKind kind) {
            kind == UnitKind::ipEditBox || kind == UnitKind::reportList;
 }
 
-// Windows cuts a unit off at its container's edge, border and all; here a unit that would reach
-// past its container ends inside it instead, inside the frame of a group box, so that its whole
-// border shows. The main window is left alone: its inner size depends on the desktop's frame.
+// Windows cuts a unit off at its container's edge, border and all; here, as in the Win32 window,
+// a unit ends inside its container (sizeInside). The main window is left alone: its inner size
+// depends on the desktop's frame.
 void fitInside(QWidget& widget) {
     const QWidget* container = widget.parentWidget();
     if (container == nullptr || container->isWindow()) return;
     const int frame =
-        dynamic_cast<const CaptionedFrame*>(container) != nullptr ? CaptionedFrame::frameWidth : 0;
-    const QRect inside = container->rect().adjusted(frame, frame, -frame, -frame);
-    QRect placed = widget.geometry();
-    placed.setRight(std::min(placed.right(), inside.right()));
-    placed.setBottom(std::min(placed.bottom(), inside.bottom()));
-    widget.setGeometry(placed);
+        dynamic_cast<const CaptionedFrame*>(container) != nullptr ? groupFrameWidth : 0;
+    const UnitSize size =
+        sizeInside(widget.x(), widget.y(), {widget.width(), widget.height()},
+                   {container->width(), container->height()}, frame);
+    widget.resize(size.width, size.height);
 }
 
 void applyLook(QWidget* widget, const UnitSpec& spec) {
@@ -171,7 +167,7 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
         }
         case UnitKind::editBox:
         case UnitKind::superEditBox: {
-            const bool multiLine = spec.multiLine || spec.kind == UnitKind::superEditBox;
+            const bool multiLine = isMultiLine(spec);
             widget = buildEditBox(parent, multiLine);
             unit =
                 std::make_unique<QtUnit>(widget, multiLine ? "plainText" : "text",
@@ -214,8 +210,7 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
     }
     applyLook(widget, spec);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        // Only a label with room for two lines wraps; a shorter one keeps its text on one line.
-        label->setWordWrap(spec.height >= 2 * label->fontMetrics().lineSpacing());
+        label->setWordWrap(labelWraps(spec, label->fontMetrics().lineSpacing()));
     }
     addUnit(spec, std::move(unit));
     return widget;

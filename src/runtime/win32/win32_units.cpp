@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "runtime/cell_line.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/win32/file_dialog.hpp"
 #include "runtime/win32/picture_button.hpp"
@@ -145,21 +146,18 @@ void Win32Unit::show(const std::wstring& text) {
 }
 
 Text Win32Unit::text() const {
-    if (place_.text == TextPlace::none || place_.window == nullptr) return kept_;
-    const std::wstring now = shown();
-    if (keptShown_ && now == *keptShown_) return kept_;
-    return wideToGbk(now);
+    if (place_.text == TextPlace::none || place_.window == nullptr) return kept_.bytes();
+    return kept_.text(shown(), [](const std::wstring& now) { return wideToGbk(now); });
 }
 
 void Win32Unit::setText(const Text& text) {
-    kept_ = text;
-    if (place_.text == TextPlace::none || place_.window == nullptr) return;
+    if (place_.text == TextPlace::none || place_.window == nullptr) {
+        kept_.keep(text);
+        return;
+    }
     const std::wstring display = multiLine() ? withCrLf(gbkToWide(text)) : gbkToWide(text);
     show(display);
-    // A control that shows the text otherwise (the IP box normalises its address) has its own
-    // idea of its text.
-    keptShown_.reset();
-    if (shown() == display) keptShown_ = display;
+    kept_.keep(text, display, shown());
 }
 
 Win32ReportList::Win32ReportList(HWND view) : Win32Unit({.window = view}) {}
@@ -201,20 +199,17 @@ Text Win32ReportList::cell(int row, int column) const {
 }
 
 void Win32ReportList::deleteRow(int row) {
-    if (row < 0 || row >= rows_.rowCount()) return;
-    const int selected = selectedRow();
     publishRows();
-    rows_.deleteRow(row);
+    if (!rows_.deleteRow(row)) return;
     published_ = rows_.rowCount();
-    // The view keeps its selection by index: the deleted row's goes, a later one moves up.
     LVITEMW state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(window(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
                  reinterpret_cast<LPARAM>(&state));
     SendMessageW(window(), LVM_SETITEMCOUNT, static_cast<WPARAM>(published_), 0);
-    if (selected > row) {
+    if (const int selected = rows_.selectionAfterDelete(row); selected >= 0) {
         state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(window(), LVM_SETITEMSTATE, static_cast<WPARAM>(selected - 1),
+        SendMessageW(window(), LVM_SETITEMSTATE, static_cast<WPARAM>(selected),
                      reinterpret_cast<LPARAM>(&state));
     }
     InvalidateRect(window(), nullptr, TRUE);
@@ -229,24 +224,13 @@ int Win32ReportList::selectedRow() const {
 void Win32ReportList::describeItem(NMLVDISPINFOW& info) const {
     LVITEMW& item = info.item;
     if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) return;
-    const std::wstring shown = oneLine(rows_.cell(item.iItem, item.iSubItem));
+    // No GBK character is more than one UTF-16 unit, and the cut mark takes the last one.
     const std::size_t room = static_cast<std::size_t>(item.cchTextMax) - 1;
+    const std::wstring shown =
+        gbkToWide(cellLine(rows_.cellView(item.iItem, item.iSubItem), room > 0 ? room - 1 : 0));
     const std::size_t length = std::min(shown.size(), room);
     std::copy_n(shown.data(), length, item.pszText);
     item.pszText[length] = L'\0';
-}
-
-std::wstring Win32ReportList::oneLine(const Text& text) {
-    // A down arrow: the fonts of a Chinese desktop have it, unlike a return symbol.
-    constexpr wchar_t mark = L'\u2193';
-    std::wstring shown = gbkToWide(text);
-    std::wstring out;
-    out.reserve(shown.size());
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        if (shown[i] == L'\r' && i + 1 < shown.size() && shown[i + 1] == L'\n') ++i;
-        out += shown[i] == L'\r' || shown[i] == L'\n' ? mark : shown[i];
-    }
-    return out;
 }
 
 Win32GraphicButton::Win32GraphicButton(PictureButton& button, COLORREF background)

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "runtime/dialog_script.hpp"
+#include "runtime/kept_text.hpp"
 #include "runtime/row_store.hpp"
 #include "runtime/ui.hpp"
 #include "runtime/win32/gdi_owners.hpp"
@@ -69,9 +70,7 @@ private:
     UnitPlace place_;
     bool enabled_ = true;
     bool disabledAsReadOnly_ = false;
-    Text kept_;
-    // What the control showed for the kept bytes, while it showed them as given.
-    std::optional<std::wstring> keptShown_;
+    KeptText<std::wstring> kept_;
 };
 
 // The report list: a list view in owner-data mode, whose rows live in a packed row store and
@@ -92,8 +91,6 @@ public:
     bool publishRows();
     // Answers the view's LVN_GETDISPINFOW.
     void describeItem(NMLVDISPINFOW& info) const;
-    // A cell's text on one line: each line end drawn as a visible mark.
-    static std::wstring oneLine(const Text& text);
 
 private:
     RowStore rows_;

@@ -17,7 +17,7 @@ Text windowText(Read read, std::size_t limit) {
     std::wstring buffer(limit + 1, L'\0');
     const int length = read(buffer.data(), static_cast<int>(buffer.size()));
     buffer.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-    return cutGbk(wideToGbk(buffer), limit);
+    return Text(cutGbk(wideToGbk(buffer), limit));
 }
 
 using Visit = std::function<bool(WindowHandle)>;

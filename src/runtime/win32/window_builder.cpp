@@ -7,15 +7,12 @@
 #include "runtime/win32/win32_pictures.hpp"
 #include "runtime/win32/win32_ui.hpp"
 #include "ui/build_order.hpp"
+#include "ui/layout_decisions.hpp"
 
 namespace tesmolen {
 
 namespace {
 
-// The default GUI font of the window is 12 pixels high, like the desktop font the layout was
-// drawn for.
-constexpr int guiFontPixels = 12;
-constexpr int tabStripHeight = 24;
 constexpr wchar_t mainWindowClass[] = L"TesmolenWindow";
 constexpr wchar_t containerClass[] = L"TesmolenContainer";
 
@@ -164,9 +161,17 @@ void WindowBuilder::buildWindow() {
 HWND WindowBuilder::createControl(const wchar_t* kind, DWORD style, DWORD extendedStyle,
                                   const UnitSpec& spec, const Container& parent) {
     if (spec.focusable) style |= WS_TABSTOP;
+    const int left = spec.left - parent.origin.x;
+    const int top = spec.top - parent.origin.y;
+    UnitSize size{spec.width, spec.height};
+    // The main window is left alone: its inner size depends on the desktop's frame.
+    if (parent.window != ui_.window_) {
+        RECT room;
+        GetClientRect(parent.window, &room);
+        size = sizeInside(left, top, size, {room.right, room.bottom}, parent.frame);
+    }
     HWND control = CreateWindowExW(extendedStyle, kind, L"", WS_CHILD | WS_CLIPSIBLINGS | style,
-                                   spec.left - parent.origin.x, spec.top - parent.origin.y,
-                                   spec.width, spec.height, parent.window,
+                                   left, top, size.width, size.height, parent.window,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)),
                                    GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec)), FALSE);
@@ -210,7 +215,7 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
             break;
         case UnitKind::editBox:
         case UnitKind::superEditBox: {
-            const bool multiLine = spec.multiLine || spec.kind == UnitKind::superEditBox;
+            const bool multiLine = isMultiLine(spec);
             const DWORD style = multiLine
                                     ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL
                                     : ES_AUTOHSCROLL;
@@ -230,9 +235,8 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
             break;
         case UnitKind::transparentLabel:
         case UnitKind::label: {
-            // Only a label with room for two lines wraps; a shorter one keeps its text on one
-            // line, centred in its height.
-            const bool oneLine = spec.height < 2 * lineHeight(font(spec));
+            // A label that keeps its text on one line centres it in its height.
+            const bool oneLine = !labelWraps(spec, lineHeight(font(spec)));
             const DWORD style =
                 SS_LEFT | SS_NOPREFIX | (oneLine ? SS_LEFTNOWORDWRAP | SS_CENTERIMAGE : 0);
             control = createControl(L"STATIC", style, 0, spec, parent);
@@ -345,7 +349,8 @@ HWND WindowBuilder::buildPictureButton(const UnitSpec& spec, const Container& pa
 
 void WindowBuilder::addContainer(const UnitSpec& spec, HWND window, const Container& parent,
                                  POINT origin) {
-    Container container{window, origin, parent.background, parent.colour};
+    Container container{window, origin, parent.background, parent.colour,
+                        spec.kind == UnitKind::groupBox ? groupFrameWidth : 0};
     if (spec.background) {
         container.colour = win32Colour(*spec.background);
         container.background = ui_.brush(container.colour);

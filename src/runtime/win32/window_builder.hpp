@@ -28,6 +28,8 @@ private:
         POINT origin{};
         HBRUSH background = nullptr;
         COLORREF colour = 0;
+        // The frame its units end inside.
+        int frame = 0;
     };
 
     void buildWindow();

@@ -7,6 +7,7 @@
 #include <dlgs.h>
 
 #include "runtime/codepage.hpp"
+#include "support/report_list_contract.hpp"
 #include "runtime/win32/file_dialog.hpp"
 #include "ui/layout.hpp"
 #include "ui/unit_names.hpp"
@@ -37,10 +38,22 @@ TEST_F(Units, EveryControlHasTheTablesRectangle) {
         const Unit& unit = ui.unit(spec.name);
         EXPECT_EQ(unit.left(), spec.left) << reinterpret_cast<const char*>(spec.name.data());
         EXPECT_EQ(unit.top(), spec.top) << reinterpret_cast<const char*>(spec.name.data());
-        RECT size;
-        GetWindowRect(window, &size);
-        EXPECT_EQ(size.right - size.left, spec.width);
-        EXPECT_EQ(size.bottom - size.top, spec.height);
+        // A unit that the table lets reach past its container ends inside it.
+        RECT placed;
+        GetWindowRect(window, &placed);
+        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&placed), 2);
+        RECT room;
+        GetClientRect(GetParent(window), &room);
+        const bool cut = !spec.parent.empty() && (placed.right - placed.left < spec.width ||
+                                                  placed.bottom - placed.top < spec.height);
+        if (!spec.parent.empty()) {
+            EXPECT_LE(placed.right, room.right) << reinterpret_cast<const char*>(spec.name.data());
+            EXPECT_LE(placed.bottom, room.bottom);
+        }
+        if (!cut) {
+            EXPECT_EQ(placed.right - placed.left, spec.width);
+            EXPECT_EQ(placed.bottom - placed.top, spec.height);
+        }
         ++checked;
     }
     EXPECT_GT(checked, 30);
@@ -80,6 +93,10 @@ TEST_F(Units, StoredPicturesFillTheirSlots) {
     EXPECT_FALSE(ui.graphicButton(unit::banner).hasPicture(1));
 }
 
+TEST_F(Units, TheRuleListSelectsTheRowThatTookTheDeletedRowsPlace) {
+    testing::expectSelectionFollowsDeletes(ui.list(unit::ruleList));
+}
+
 TEST_F(Units, ReportListCellsGiveBackTheExactBytesSet) {
     ReportList& list = ui.list(unit::ruleList);
     const int row = list.appendRow("1");
@@ -93,6 +110,32 @@ TEST_F(Units, ReportListCellsGiveBackTheExactBytesSet) {
     const std::wstring shown = shownCell(row, 1);
     EXPECT_EQ(shown.find_first_of(L"\r\n"), std::wstring::npos) << "one line per row";
     EXPECT_NE(shown.find(L"rule\u2193line"), std::wstring::npos);
+}
+
+TEST_F(Units, LongCellsShowTheirStartOnOneBoundedLine) {
+    Text chinese;
+    for (int i = 0; i < 500; ++i) chinese += gbk(u8"中");
+    Text tenMegabytes(10 << 20, 'x');
+    tenMegabytes.replace(0, 6, "site\r\n");
+    const struct {
+        Text cell;
+        std::wstring start;
+        std::size_t length;  // of what the view is given into a buffer of 512 characters
+    } cases[] = {
+        {Text(500, 'a'), std::wstring(500, L'a'), 500},
+        {chinese, std::wstring(255, L'中') + L"\u2026", 256},
+        {tenMegabytes, L"site\u2193xxx", 510},
+    };
+    ReportList& list = ui.list(unit::ruleList);
+    for (const auto& c : cases) list.setCell(list.appendRow("1"), 1, c.cell);
+    ASSERT_TRUE(testing::pumpUntil([this] { return shownRows() == 3; }));
+    for (int row = 0; row < 3; ++row) {
+        const std::wstring shown = shownCell(row, 1);
+        EXPECT_EQ(shown.substr(0, cases[row].start.size()), cases[row].start) << row;
+        EXPECT_EQ(shown.size(), cases[row].length) << row;
+        EXPECT_EQ(list.cell(row, 1), cases[row].cell) << row;
+    }
+    EXPECT_EQ(shownCell(2, 1).back(), L'\u2026') << "the cut is marked";
 }
 
 TEST_F(Units, EditBoxesKeepTheirBytesUntilTheUserTypes) {
