@@ -85,7 +85,8 @@ bool acceptRedirects(Program& program, const Text& rulesText, RedirectSource sou
     if (entries.empty()) return true;
     Text text = question(source);
     for (std::size_t i = 0; i < entries.size() && i < shownEntries; ++i) {
-        text += "\r\n" + cutGbk(entries[i], shownBytes);
+        text += "\r\n";
+        text += cutGbk(entries[i], shownBytes);
     }
     if (entries.size() > shownEntries) text += gbk(u8"\r\n……");
     text += confirmation(source);
