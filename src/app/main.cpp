@@ -7,6 +7,7 @@
 
 #ifdef _WIN32
 
+#include "runtime/win32/library_search.hpp"
 #include "runtime/win32/win32_net.hpp"
 #include "runtime/win32/win32_shell.hpp"
 #include "runtime/win32/win32_ui.hpp"
@@ -14,6 +15,7 @@
 
 int main() {
     using namespace tesmolen;
+    loadLibrariesFromSystemFolderOnly();
     Win32Ui ui;
     Win32Net net;
     Win32Shell shell;

@@ -92,25 +92,76 @@ FileHandle createTemporary(const std::wstring& target, std::wstring& name) {
 // Refused: the folder takes no new file, or the target may not be replaced though it may be
 // written (another program holds it open, sharing reads and writes but not its removal).
 bool refused(DWORD error) {
-    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+           error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+std::wstring fullPath(const std::wstring& path) {
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length =
+        size == 0 ? 0 : GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return path;
+    full.resize(length);
+    return full;
+}
+
+// Whether the file may be replaced. ReplaceFileW finds out as well, but Wine's leaves an empty
+// file of its own beside a target that another program holds open.
+bool mayBeRemoved(const std::wstring& file) {
+    FileHandle handle(CreateFileW(file.c_str(), DELETE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return handle.valid();
+}
+
+// Puts the written file in the target's place. An existing target is replaced, which keeps its
+// security descriptor, and given its attributes again, which the replace may drop (Wine loses
+// hidden and system). A missing target is moved to, never over a file that appeared meanwhile.
+bool moveIntoPlace(const std::wstring& written, const std::wstring& target, bool& renameRefused) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    bool moved = false;
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        moved = MoveFileExW(written.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    } else if (mayBeRemoved(target)) {
+        moved = ReplaceFileW(target.c_str(), written.c_str(), nullptr, REPLACEFILE_WRITE_THROUGH,
+                             nullptr, nullptr);
+    }
+    const DWORD error = GetLastError();
+    // The target is gone and the written file still has its own name.
+    if (!moved && error == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+        moved = MoveFileExW(written.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    }
+    if (!moved) {
+        renameRefused = refused(error);
+        // Where the target is gone, the written file holds the only copy and is left for the user.
+        if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT) DeleteFileW(written.c_str());
+        return false;
+    }
+    // The bytes are in place either way; attributes that cannot be set again do not undo that.
+    constexpr DWORD settable = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
+                               FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE |
+                               FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_TEMPORARY;
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        const DWORD kept = attributes & settable;
+        SetFileAttributesW(target.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
+    }
+    return true;
 }
 
 bool replaceByRename(const std::wstring& target, std::string_view bytes, bool& renameRefused) {
+    const std::wstring full = fullPath(target);
     std::wstring temporary;
-    FileHandle file = createTemporary(target, temporary);
+    FileHandle file = createTemporary(full, temporary);
     if (!file.valid()) {
         renameRefused = refused(GetLastError());
         return false;
     }
     bool ok = writeAll(file.get(), bytes) && diskCalls().flushFileBuffers(file.get());
     ok = file.close() && ok;
-    if (ok && !MoveFileExW(temporary.c_str(), target.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        renameRefused = refused(GetLastError());
-        ok = false;
-    }
-    if (!ok) DeleteFileW(temporary.c_str());
-    return ok;
+    if (ok) return moveIntoPlace(temporary, full, renameRefused);
+    DeleteFileW(temporary.c_str());
+    return false;
 }
 
 // Keeps the old bytes in a copy beside the file, flushed, until the rewrite is on disk. True when

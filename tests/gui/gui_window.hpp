@@ -11,11 +11,15 @@
 
 #include "app/application.hpp"
 #include "app/bindings.hpp"
+#include "runtime/qt/curl_net.hpp"
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/qt_window_system.hpp"
 #include "support/test_program.hpp"
 
 namespace tesmolen::testing {
+
+// The real network of this build, for the tests in contract/ that both windows run.
+using WindowNet = CurlNet;
 
 class GuiWindow : public ::testing::Test {
 protected:

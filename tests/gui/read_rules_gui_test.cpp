@@ -1,6 +1,7 @@
 #include <QAbstractItemModel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTreeView>
 
 #include "gui_window.hpp"
@@ -34,7 +35,8 @@ TEST_F(ReadRulesInTheWindow, ClickingReadShowsTheRules) {
     EXPECT_EQ(shown(0, 0), QStringLiteral("1"));
     EXPECT_EQ(shown(0, 1), QStringLiteral(u"SiteA代码开始\u21930.0.0.0 ads.example"));
     EXPECT_EQ(list()->model()->index(0, 1).data(Qt::ToolTipRole).toString(),
-              QStringLiteral(u"SiteA代码开始\n0.0.0.0 ads.example"));
+              Qt::convertFromPlainText(QStringLiteral(u"SiteA代码开始\n0.0.0.0 ads.example"),
+                                       Qt::WhiteSpacePre));
     EXPECT_EQ(shown(1, 0), QStringLiteral("2"));
     EXPECT_EQ(shown(1, 1), QStringLiteral(u"SiteB代码开始"));
     EXPECT_TRUE(ui.dialogScript().shownBoxes.empty());

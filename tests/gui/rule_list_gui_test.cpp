@@ -6,8 +6,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QTreeView>
+
+#include <fstream>
 
 #include "gui_window.hpp"
 #include "rules/rule_texts.hpp"
@@ -42,6 +45,22 @@ protected:
     }
 
     QTreeView* view() { return widget<QTreeView>(unit::ruleList); }
+    // The text of the row's tooltip as its label draws it.
+    std::string hoverTip(int row) {
+        const QRect shown = view()->visualRect(at(row));
+        QHelpEvent hover(QEvent::ToolTip, shown.center(),
+                         view()->viewport()->mapToGlobal(shown.center()));
+        QApplication::sendEvent(view()->viewport(), &hover);
+        if (!QToolTip::isVisible()) return {};
+        QTextDocument drawn;
+        if (Qt::mightBeRichText(QToolTip::text())) {
+            drawn.setHtml(QToolTip::text());
+        } else {
+            drawn.setPlainText(QToolTip::text());
+        }
+        QToolTip::hideText();
+        return drawn.toPlainText().toStdString();
+    }
     QModelIndex at(int row, int column = 1) { return view()->model()->index(row, column); }
     int selected() { return ui.list(unit::ruleList).selectedRow(); }
 };
@@ -71,18 +90,27 @@ TEST_F(RuleListInTheWindow, FourRulesOfTenMegabytesShowOneBoundedLineEachAndSave
 
 TEST_F(RuleListInTheWindow, TheTooltipOfARuleOfManyLinesShowsItsFirstLines) {
     readOver(composeRuleBlock(hugeRuleBody(7, 25000)));
-    const QRect row = view()->visualRect(at(0));
-    QHelpEvent hover(QEvent::ToolTip, row.center(), view()->viewport()->mapToGlobal(row.center()));
-    QApplication::sendEvent(view()->viewport(), &hover);
-
-    ASSERT_TRUE(QToolTip::isVisible());
-    const QStringList lines = QToolTip::text().split(QChar(u'\n'));
-    EXPECT_LE(lines.size(), ReportListModel::tipLines + 1);
+    const QStringList lines = QString::fromStdString(hoverTip(0)).split(QChar(u'\n'));
+    EXPECT_EQ(lines.size(), ReportListModel::tipLines + 1);
     EXPECT_EQ(lines.front(), QStringLiteral(u"site7代码开始"));
     EXPECT_EQ(lines.back(), QStringLiteral(u"\u2026"));
     EXPECT_LT(lines.size() * view()->fontMetrics().lineSpacing() * 2,
               view()->screen()->size().height());
-    QToolTip::hideText();
+}
+
+std::size_t residentBytes() {
+    std::size_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages >> pages;
+    return pages * 4096;
+}
+
+TEST_F(RuleListInTheWindow, TheTooltipShowsMarkupInARuleAsText) {
+    readOver(composeRuleBlock("<b>x</b>\r\n0.0.0.0  ads.example") +
+             composeRuleBlock("<img src=\"/dev/zero\">\r\n"));
+    const std::size_t before = residentBytes();
+    EXPECT_EQ(hoverTip(0), "<b>x</b>\n0.0.0.0  ads.example");
+    EXPECT_EQ(hoverTip(1), "<img src=\"/dev/zero\">");
+    EXPECT_LT(residentBytes(), before + (64 << 20)) << "no picture was read";
 }
 
 TEST_F(RuleListInTheWindow, TheKeyboardMovesTheSelectionAfterAClick) {

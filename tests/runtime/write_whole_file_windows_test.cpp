@@ -1,5 +1,5 @@
-// Whole-file writes where only Windows can take them: share modes of other programs, and paths
-// whose GBK names the ANSI code page cannot spell.
+// Whole-file writes where only Windows can take them: share modes of other programs, file
+// attributes, and paths whose GBK names the ANSI code page cannot spell.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -106,6 +106,18 @@ TEST(WriteWholeFileOnWindows, AFailedRewriteInPlaceIsPutBack) {
     ASSERT_TRUE(holder.ready());
     EXPECT_FALSE(writeWholeFile(temp.path("hosts"), Bytes(1000, 'n')));
     EXPECT_EQ(holder.read(), "old bytes, longer than half of the new");
+    EXPECT_EQ(temp.names(), std::vector<std::string>{"hosts"});
+}
+
+TEST(WriteWholeFileOnWindows, AHiddenSystemFileKeepsItsAttributes) {
+    TempFolder temp;
+    temp.write("hosts", "old bytes");
+    const std::wstring hosts = (temp.folder() / "hosts").wstring();
+    const DWORD attributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+    ASSERT_TRUE(SetFileAttributesW(hosts.c_str(), attributes));
+    EXPECT_TRUE(writeWholeFile(temp.path("hosts"), "new\r\n"));
+    EXPECT_EQ(temp.read("hosts"), "new\r\n");
+    EXPECT_EQ(GetFileAttributesW(hosts.c_str()), attributes);
     EXPECT_EQ(temp.names(), std::vector<std::string>{"hosts"});
 }
 

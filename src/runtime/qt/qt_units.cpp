@@ -1,13 +1,16 @@
 #include "runtime/qt/qt_units.hpp"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
+#include <QImageReader>
 #include <QItemSelectionModel>
 #include <QPixmap>
 #include <QTimer>
 #include <QTreeView>
 #include <QVariant>
 
+#include "runtime/picture_limit.hpp"
 #include "runtime/qt/picture_button.hpp"
 #include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/report_list_model.hpp"
@@ -113,9 +116,12 @@ QtGraphicButton::QtGraphicButton(PictureButton* button)
     : QtUnit(button, nullptr, TextPlace::none), button_(button) {}
 
 void QtGraphicButton::setPicture(int slot, const Bytes& image) {
+    QByteArray bytes = QByteArray::fromRawData(image.data(), static_cast<qsizetype>(image.size()));
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
     QPixmap picture;
-    picture.loadFromData(reinterpret_cast<const uchar*>(image.data()),
-                         static_cast<uint>(image.size()));
+    if (pictureFits(size.width(), size.height())) picture = QPixmap::fromImage(reader.read());
     button_->setPicture(slot, picture);
 }
 

@@ -1,5 +1,7 @@
 #include "runtime/qt/report_list_model.hpp"
 
+#include <QTextDocument>
+
 #include <algorithm>
 
 #include "runtime/cell_line.hpp"
@@ -28,7 +30,11 @@ QVariant ReportListModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             return toQString(cellLine(text, shownBytes_));
         case Qt::ToolTipRole:
-            return text.empty() ? QVariant() : QVariant(cellTip(text, tipLines, tipLineBytes));
+            // A tooltip that looks like markup is drawn as rich text, pictures and all; a rule
+            // is never markup.
+            if (text.empty()) return {};
+            return Qt::convertFromPlainText(cellTip(text, tipLines, tipLineBytes),
+                                            Qt::WhiteSpacePre);
         default:
             return {};
     }

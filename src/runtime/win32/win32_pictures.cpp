@@ -6,6 +6,8 @@
 #include <gdiplus.h>
 // clang-format on
 
+#include "runtime/picture_limit.hpp"
+
 namespace tesmolen {
 
 namespace {
@@ -64,6 +66,7 @@ Picture decodePicture(const Bytes& bytes, COLORREF background) {
     HBITMAP bitmap = nullptr;
     if (flat::GdipGetImageWidth(image.get(), &width) != Gdiplus::Ok ||
         flat::GdipGetImageHeight(image.get(), &height) != Gdiplus::Ok ||
+        !pictureFits(width, height) ||
         flat::GdipCreateHBITMAPFromBitmap(image.get(), &bitmap, opaque(background)) !=
             Gdiplus::Ok) {
         return {};

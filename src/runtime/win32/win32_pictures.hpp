@@ -24,7 +24,7 @@ struct Picture {
 };
 
 // A GIF (its first frame), JPEG or PNG, with transparent parts filled by the background colour.
-// Bytes that are no picture give an empty one.
+// Bytes that are no picture, or a picture larger than picture_limit.hpp allows, give an empty one.
 Picture decodePicture(const Bytes& bytes, COLORREF background = RGB(255, 255, 255));
 
 }  // namespace tesmolen

@@ -28,9 +28,19 @@ std::wstring quotedArgument(const std::wstring& argument) {
     return quoted;
 }
 
+std::wstring windowsExplorer() {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    std::wstring explorer(folder, length);
+    if (explorer.back() != L'\\') explorer += L'\\';
+    return explorer + L"explorer.exe";
+}
+
 Win32Shell::Win32Shell(std::wstring opener) : opener_(std::move(opener)) {}
 
 void Win32Shell::openPage(const Text& url) {
+    if (opener_.empty()) return;
     const std::wstring argument = quotedArgument(gbkToWide(url));
     ShellExecuteW(nullptr, L"open", opener_.c_str(), argument.c_str(), nullptr, SW_SHOWNORMAL);
 }

@@ -15,11 +15,15 @@
 #include "app/application.hpp"
 #include "app/bindings.hpp"
 #include "runtime/win32/message_box.hpp"
+#include "runtime/win32/win32_net.hpp"
 #include "runtime/win32/win32_ui.hpp"
 #include "runtime/win32/win32_window_system.hpp"
 #include "support/test_program.hpp"
 
 namespace tesmolen::testing {
+
+// The real network of this build, for the tests in contract/ that both windows run.
+using WindowNet = Win32Net;
 
 // Handles the thread's messages until the condition holds or ten seconds have gone.
 bool pumpUntil(const std::function<bool()>& condition);

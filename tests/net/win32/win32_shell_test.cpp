@@ -46,6 +46,13 @@ TEST(QuotedArgument, ReadsBackAsTheSameTextWhateverItHolds) {
     }
 }
 
+TEST(WindowsExplorer, IsNamedByItsFullPathInTheWindowsFolder) {
+    wchar_t folder[MAX_PATH] = {};
+    ASSERT_GT(GetWindowsDirectoryW(folder, MAX_PATH), 0u);
+    EXPECT_EQ(fs::path(windowsExplorer()), fs::path(folder) / L"explorer.exe");
+    EXPECT_TRUE(fs::is_regular_file(windowsExplorer()));
+}
+
 class Win32ShellTest : public ::testing::Test {
 protected:
     Win32ShellTest() {
