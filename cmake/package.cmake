@@ -25,7 +25,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS pkexec)
+# Chinese text needs a CJK font, and Qt's own dialogs their translations; the links open pages
+# through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "pkexec, fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tesmolen.example.org/")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_STRIP_FILES ON)
@@ -37,4 +41,12 @@ execute_process(COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/data/changelog
     OUTPUT_FILE ${CMAKE_BINARY_DIR}/data/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${CMAKE_BINARY_DIR}/data/changelog.gz data/debian/copyright
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/tesmolen)
+
+# The manual pages, compressed as Debian keeps them.
+foreach(page IN ITEMS tesmolen.1 tesmolen-rulefile.1)
+    configure_file(data/man/${page} ${CMAKE_BINARY_DIR}/data/man/${page} @ONLY)
+    execute_process(COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/data/man/${page}
+        OUTPUT_FILE ${CMAKE_BINARY_DIR}/data/man/${page}.gz COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES ${CMAKE_BINARY_DIR}/data/man/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 include(CPack)

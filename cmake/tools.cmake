@@ -11,6 +11,7 @@ target_link_libraries(tesmolen-rulefile PRIVATE tesmolen_rulefile_pieces)
 if(WIN32)
     # CommandLineToArgvW: the arguments as the wide command line holds them.
     target_link_libraries(tesmolen-rulefile PRIVATE shell32)
+    tesmolen_add_version_record(tesmolen-rulefile "Tesmolen 规则文件工具")
 endif()
 
 # The test suite of tools/ is made by tests/CMakeLists.txt, after this file has run.

@@ -17,11 +17,9 @@ set(TESMOLEN_PICTURES ${CMAKE_CURRENT_SOURCE_DIR}/resources/pictures)
 configure_file(cmake/windows/window_pictures.rc.in ${CMAKE_BINARY_DIR}/window_pictures.rc @ONLY)
 add_library(tesmolen_window_pictures OBJECT ${CMAKE_BINARY_DIR}/window_pictures.rc)
 
-set(TESMOLEN_ICON ${TESMOLEN_PICTURES}/icon.ico)
-configure_file(cmake/version.rc.in ${CMAKE_BINARY_DIR}/version.rc @ONLY)
-
-add_executable(tesmolen WIN32 src/app/main.cpp ${CMAKE_BINARY_DIR}/version.rc)
+add_executable(tesmolen WIN32 src/app/main.cpp)
 target_link_libraries(tesmolen PRIVATE tesmolen_win32 tesmolen_window_pictures)
+tesmolen_add_version_record(tesmolen "Tesmolen 屏蔽各类广告")
 
 # Windows of this build are shown under Wine on a virtual X display (tests, screenshots,
 # benchmarks): wine-window-run sets up a prefix of its own for them.

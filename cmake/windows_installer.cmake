@@ -35,7 +35,8 @@ function(tesmolen_build_installer)
         target_link_libraries(test_installer PRIVATE tesmolen_win32 GTest::gtest_main version)
         add_dependencies(test_installer installer)
         add_test(NAME test_installer COMMAND ${folder}/run-installer-test ${setup}
-            $<TARGET_FILE:test_installer> ${CMAKE_BINARY_DIR}/wine-installer)
+            $<TARGET_FILE:test_installer> ${CMAKE_BINARY_DIR}/wine-installer
+            ${TESMOLEN_WINE_PREFIX_SETUP})
         set_tests_properties(test_installer PROPERTIES RUN_SERIAL TRUE TIMEOUT 600)
     endif()
 endfunction()

@@ -1,6 +1,6 @@
 # The application manifest of the Windows program tesmolen.exe: common controls 6, DPI awareness
 # and administrator rights, which writing the system's hosts file needs. The icon and the version
-# record come with version.rc.in where the program is made.
+# record come with windows/version_record.cmake where the program is made.
 if(NOT WIN32)
     return()
 endif()

@@ -15,10 +15,15 @@ else()
     set(TESMOLEN_WINE wine)
     set(tesmolen_program_format pei-i386)
 endif()
+# Every prefix of the build is set up by wine-prefix, with the same fonts.
+set(TESMOLEN_WINE_FONTS ${CMAKE_CURRENT_LIST_DIR}/wine-fonts.reg)
+set(TESMOLEN_WINE_PREFIX_SETUP ${CMAKE_BINARY_DIR}/wine-prefix)
 set(TESMOLEN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
-    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                     WORLD_READ WORLD_EXECUTE)
+foreach(runner IN ITEMS wine-prefix wine-run)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/${runner}.in ${CMAKE_BINARY_DIR}/${runner} @ONLY
+        FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                         WORLD_READ WORLD_EXECUTE)
+endforeach()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
 
 # PCRE2, static, with its JIT compiler.

@@ -1,6 +1,7 @@
 # Tests of the Windows programs as files: the rule-file tool against the same tool built for Linux
 # from the same sources (both run over a corpus must give the same bytes, see
-# compare_rulefile_tools.cmake), and each program standing alone (check_stand_alone.cmake).
+# compare_rulefile_tools.cmake), each program standing alone (check_stand_alone.cmake), and each
+# program's version record (check_version_record.cmake).
 if(NOT TESMOLEN_TESTS)
     return()
 endif()
@@ -30,5 +31,17 @@ function(tesmolen_add_tool_comparison)
         COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DFORMAT=${tesmolen_program_format}
             -DPROGRAMS=$<TARGET_FILE:tesmolen-rulefile>
             -P ${CMAKE_SOURCE_DIR}/cmake/windows/check_stand_alone.cmake)
+    set(records "tesmolen-rulefile=Tesmolen 规则文件工具")
+    if(TARGET tesmolen)
+        list(APPEND records "tesmolen=Tesmolen 屏蔽各类广告")
+    endif()
+    foreach(record IN LISTS records)
+        string(REGEX MATCH "^[^=]+" program "${record}")
+        string(REGEX REPLACE "^[^=]+=" "" description "${record}")
+        add_test(NAME ${program}_version_record
+            COMMAND ${CMAKE_COMMAND} -DWINDRES=${CMAKE_RC_COMPILER} -DPROGRAM=$<TARGET_FILE:${program}>
+                "-DDESCRIPTION=${description}" -DVERSION=${PROJECT_VERSION}
+                -P ${CMAKE_SOURCE_DIR}/cmake/windows/check_version_record.cmake)
+    endforeach()
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL tesmolen_add_tool_comparison)

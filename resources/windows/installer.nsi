@@ -38,6 +38,8 @@ Page directory
 Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
+; The uninstall page tells the user that the backup stays (see the uninstall section).
+UninstallText "卸载不会删除备份文件 bak.ad。"
 
 Section
     SetShellVarContext all

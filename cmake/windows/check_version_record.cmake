@@ -1,0 +1,63 @@
+# Fails when a Windows program's version record, read back from the program with windres, does
+# not say what it should: product name "Tesmolen", the program's DESCRIPTION, and VERSION as file
+# and product version, both in the texts and in the fixed part. Run with WINDRES, PROGRAM,
+# DESCRIPTION and VERSION set.
+
+execute_process(COMMAND ${WINDRES} -i ${PROGRAM} -O rc OUTPUT_VARIABLE record
+    RESULT_VARIABLE failed ERROR_VARIABLE error)
+if(failed)
+    message(FATAL_ERROR "${PROGRAM}: windres cannot read its resources: ${error}")
+endif()
+
+# windres writes a text that is not ASCII as L"...", each UTF-16 unit as \xNNNN: back to UTF-8
+# (units of the Basic Multilingual Plane, which is all these texts hold).
+function(text_of_value name out)
+    if(NOT record MATCHES "VALUE \"${name}\", L?\"([^\"\n]*)\"")
+        message(FATAL_ERROR "${PROGRAM}: the version record has no ${name}")
+    endif()
+    set(escaped "${CMAKE_MATCH_1}")
+    set(text "")
+    while(escaped MATCHES "^([^\\]*)\\\\x([0-9a-fA-F][0-9a-fA-F]?[0-9a-fA-F]?[0-9a-fA-F]?)(.*)$")
+        string(APPEND text "${CMAKE_MATCH_1}")
+        set(escaped "${CMAKE_MATCH_3}")
+        math(EXPR unit "0x${CMAKE_MATCH_2}")
+        if(unit LESS 128)
+            string(ASCII ${unit} character)
+        elseif(unit LESS 2048)
+            math(EXPR first "0xC0 | (${unit} >> 6)")
+            math(EXPR last "0x80 | (${unit} & 0x3F)")
+            string(ASCII ${first} ${last} character)
+        else()
+            math(EXPR first "0xE0 | (${unit} >> 12)")
+            math(EXPR middle "0x80 | ((${unit} >> 6) & 0x3F)")
+            math(EXPR last "0x80 | (${unit} & 0x3F)")
+            string(ASCII ${first} ${middle} ${last} character)
+        endif()
+        string(APPEND text "${character}")
+    endwhile()
+    string(APPEND text "${escaped}")
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+set(wrong "")
+foreach(check IN ITEMS "ProductName=Tesmolen" "FileDescription=${DESCRIPTION}"
+                       "FileVersion=${VERSION}" "ProductVersion=${VERSION}")
+    string(REGEX MATCH "^[^=]+" name "${check}")
+    string(REGEX REPLACE "^[^=]+=" "" expected "${check}")
+    text_of_value(${name} found)
+    if(NOT found STREQUAL expected)
+        list(APPEND wrong "${name} is \"${found}\", not \"${expected}\"")
+    endif()
+endforeach()
+string(REPLACE "." ", " fixed "${VERSION}")
+foreach(name IN ITEMS FILEVERSION PRODUCTVERSION)
+    if(NOT record MATCHES "\n ${name} ${fixed}\n")
+        list(APPEND wrong "${name} is not ${fixed}")
+    endif()
+endforeach()
+if(wrong)
+    list(JOIN wrong "\n  " shown)
+    message(FATAL_ERROR "${PROGRAM}: its version record is wrong:\n  ${shown}")
+endif()
+text_of_value(FileDescription description)
+message(STATUS "${PROGRAM}: Tesmolen ${VERSION}, \"${description}\"")
