@@ -105,11 +105,11 @@ std::size_t residentBytes() {
 }
 
 TEST_F(RuleListInTheWindow, TheTooltipShowsMarkupInARuleAsText) {
-    readOver(composeRuleBlock("<b>x</b>\r\n0.0.0.0  ads.example") +
-             composeRuleBlock("<img src=\"/dev/zero\">\r\n"));
+    readOver(composeRuleBlock(gbk(u8"<b>x</b>代码开始\r\n0.0.0.0  ads.example")) +
+             composeRuleBlock(gbk(u8"<img src=\"/dev/zero\">代码开始\r\n")));
     const std::size_t before = residentBytes();
-    EXPECT_EQ(hoverTip(0), "<b>x</b>\n0.0.0.0  ads.example");
-    EXPECT_EQ(hoverTip(1), "<img src=\"/dev/zero\">");
+    EXPECT_EQ(hoverTip(0), QStringLiteral(u"<b>x</b>代码开始\n0.0.0.0  ads.example").toStdString());
+    EXPECT_EQ(hoverTip(1), QStringLiteral(u"<img src=\"/dev/zero\">代码开始").toStdString());
     EXPECT_LT(residentBytes(), before + (64 << 20)) << "no picture was read";
 }
 
