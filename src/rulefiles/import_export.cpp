@@ -67,7 +67,7 @@ void exportRuleFile(Program& program) {
     FileDialog& dialog = program.ui.fileDialog(unit::fileDialog);
     dialog.setKind(FileDialogKind::save);
     dialog.setFilter(ruleFileFilter());
-    dialog.setInitialFolder(programFolder());
+    dialog.setInitialFolder(ruleFileFolder());
     dialog.setDefaultExtension(Text(ruleFileExtension));
     if (!dialog.show()) return;
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <cstdlib>
 #include <system_error>
 
 #include "runtime/codepage.hpp"
@@ -10,6 +11,8 @@
 #include <windows.h>
 
 #include "runtime/wide_text.hpp"
+#else
+#include <unistd.h>
 #endif
 
 namespace tesmolen {
@@ -107,6 +110,17 @@ Text programFolder() {
 #endif
     if (ec || exe.empty()) return currentDirectory();
     return withSeparator(pathText(exe.parent_path()));
+}
+
+Text ruleFileFolder() {
+#ifdef _WIN32
+    return programFolder();
+#else
+    const Text current = currentDirectory();
+    if (!current.empty() && access(nativePath(current).c_str(), W_OK) == 0) return current;
+    const char* home = std::getenv("HOME");
+    return home != nullptr && *home != '\0' ? withSeparator(utf8ToGbk(home)) : current;
+#endif
 }
 
 }  // namespace tesmolen

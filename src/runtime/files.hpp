@@ -54,6 +54,11 @@ Text currentDirectory();
 // The folder that holds the running executable, ending in a path separator.
 Text programFolder();
 
+// Where the rule files' dialogs open. On Windows the program's folder, where the program, run as
+// administrator, may write. Elsewhere the program lies in a folder of the system: there it is the
+// folder the program was started in when the user may write it, else the home folder.
+Text ruleFileFolder();
+
 // The path as the operating system wants it: UTF-8 bytes on Linux; on Windows UTF-16, turned from
 // GBK through code page 936, so that the wide API sees the same file whatever the ANSI code page.
 std::filesystem::path nativePath(const Text& path);

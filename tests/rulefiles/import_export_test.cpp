@@ -105,13 +105,13 @@ TEST_F(ImportExport, DialogSettingsCarryOverBetweenTheCommands) {
     EXPECT_EQ(shown[0].kind, FileDialogKind::save);
     EXPECT_EQ(shown[0].title, "");  // the layout's empty title: the system's own caption
     EXPECT_EQ(shown[0].filter, filter);
-    EXPECT_EQ(shown[0].initialFolder, programFolder());
+    EXPECT_EQ(shown[0].initialFolder, ruleFileFolder());
     EXPECT_EQ(shown[0].defaultExtension, "ad");
 
     EXPECT_EQ(shown[1].kind, FileDialogKind::open);
     EXPECT_EQ(shown[1].title, title);
     EXPECT_EQ(shown[1].filter, filter);
-    EXPECT_EQ(shown[1].initialFolder, programFolder());  // left by the export
+    EXPECT_EQ(shown[1].initialFolder, ruleFileFolder());  // left by the export
     EXPECT_EQ(shown[1].defaultExtension, "ad");
 
     EXPECT_EQ(shown[2].kind, FileDialogKind::save);

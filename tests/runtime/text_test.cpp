@@ -7,6 +7,10 @@
 #include "runtime/random.hpp"
 #include "support/test_program.hpp"
 
+#ifndef _WIN32
+#include "support/unprivileged.hpp"
+#endif
+
 namespace tesmolen {
 namespace {
 
@@ -90,6 +94,22 @@ TEST(Files, FoldersEndInASeparator) {
     EXPECT_EQ(currentDirectory().back(), separator);
     EXPECT_EQ(programFolder().back(), separator);
 }
+
+#ifndef _WIN32
+TEST(Files, RuleFileDialogsOpenWhereTheUserMayWrite) {
+    EXPECT_EQ(ruleFileFolder(), currentDirectory());  // the tests' own folder
+    // Started in a folder of the system, as from /usr/bin: the home folder.
+    const auto folder = testing::runUnprivileged([] {
+        const std::filesystem::path started = std::filesystem::current_path();
+        std::filesystem::current_path("/");
+        setenv("HOME", "/nonexistent/home", 1);
+        const Text folder = ruleFileFolder();
+        std::filesystem::current_path(started);
+        return folder;
+    });
+    EXPECT_EQ(folder, "/nonexistent/home/");
+}
+#endif
 
 TEST(Random, StaysInRangeAndReachesBothEnds) {
     bool low = false;
