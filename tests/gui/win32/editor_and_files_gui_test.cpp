@@ -10,6 +10,11 @@
 namespace tesmolen {
 namespace {
 
+// Rules without entries, as the program writes them.
+Text ruleA() { return gbk(u8"A代码开始"); }
+Text ruleB() { return gbk(u8"B代码开始"); }
+Text ruleC() { return gbk(u8"C代码开始"); }
+
 class EditorAndFilesInTheWindow : public testing::GuiWindow {
 protected:
     void SetUp() override {
@@ -93,7 +98,7 @@ TEST_F(EditorAndFilesInTheWindow, ExportAndImportThroughTheFileDialog) {
 }
 
 TEST_F(EditorAndFilesInTheWindow, BackupAndRestoreThroughTheMenu) {
-    const Text hosts = composeRuleBlock("A") + composeRuleBlock("B");
+    const Text hosts = composeRuleBlock(ruleA()) + composeRuleBlock(ruleB());
     temp.write("hosts", hosts);
     ui.selectPage(1);
     click(unit::readButton);
@@ -107,18 +112,18 @@ TEST_F(EditorAndFilesInTheWindow, BackupAndRestoreThroughTheMenu) {
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[1].text, gbk(u8"数据备份成功\r\n") + program.state.backupPath);
 
-    temp.write("hosts", composeRuleBlock("C"));
+    temp.write("hosts", composeRuleBlock(ruleC()));
     click(unit::readButton);
-    ASSERT_EQ(bodies(), (std::vector<Text>{"C"}));
+    ASSERT_EQ(bodies(), (std::vector<Text>{ruleC()}));
     ui.dialogScript().answers.push_back(answerYes);
     choose(unit::restoreItem);
-    EXPECT_EQ(bodies(), (std::vector<Text>{"A", "B"}));
+    EXPECT_EQ(bodies(), (std::vector<Text>{ruleA(), ruleB()}));
     EXPECT_EQ(shownRows(), 2);
-    EXPECT_EQ(shownCell(1, 1), L"B");
+    EXPECT_EQ(shownCell(1, 1), L"B代码开始");
 }
 
 TEST_F(EditorAndFilesInTheWindow, DeleteAllEmptiesAndHidesTheList) {
-    temp.write("hosts", "#a#\r\n#b#\r\n");
+    temp.write("hosts", gbk(u8"#a代码开始#\r\n#b代码开始#\r\n"));
     ui.selectPage(1);
     click(unit::readButton);
     ASSERT_EQ(shownRows(), 2);
@@ -129,7 +134,7 @@ TEST_F(EditorAndFilesInTheWindow, DeleteAllEmptiesAndHidesTheList) {
     EXPECT_TRUE(IsWindowVisible(control(unit::hintLabel)));
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[1].text, gbk(u8"删除全部数据成功"));
-    EXPECT_EQ(temp.read("hosts"), "#a#\r\n#b#\r\n");
+    EXPECT_EQ(temp.read("hosts"), gbk(u8"#a代码开始#\r\n#b代码开始#\r\n"));
 }
 
 }  // namespace

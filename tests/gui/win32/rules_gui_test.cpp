@@ -10,6 +10,11 @@
 namespace tesmolen {
 namespace {
 
+// Rules without entries, as the program writes them.
+Text ruleA() { return gbk(u8"A代码开始"); }
+Text ruleB() { return gbk(u8"B代码开始"); }
+Text ruleC() { return gbk(u8"C代码开始"); }
+
 class RulesInTheWindow : public testing::GuiWindow {
 protected:
     void SetUp() override {
@@ -26,19 +31,19 @@ protected:
 };
 
 TEST_F(RulesInTheWindow, ReadShowsTheRulesInTheListView) {
-    clickReadOver(gbk(u8"127.0.0.1 localhost\r\n#站点A\r\n0.0.0.0 ads.example#x#SiteB#"));
+    clickReadOver(gbk(u8"127.0.0.1 localhost\r\n# comment\r\n#站点A代码开始\r\n0.0.0.0 ads.example#x\n#SiteB代码开始#"));
     EXPECT_TRUE(listShown());
     ASSERT_EQ(shownRows(), 2);
     EXPECT_EQ(shownCell(0, 0), L"1");
-    EXPECT_EQ(shownCell(0, 1), L"站点A\u21930.0.0.0 ads.example");
+    EXPECT_EQ(shownCell(0, 1), L"站点A代码开始\u21930.0.0.0 ads.example");
     EXPECT_EQ(shownCell(1, 0), L"2");
-    EXPECT_EQ(shownCell(1, 1), L"SiteB");
-    EXPECT_EQ(ui.list(unit::ruleList).cell(0, 1), gbk(u8"站点A\r\n0.0.0.0 ads.example"));
+    EXPECT_EQ(shownCell(1, 1), L"SiteB代码开始");
+    EXPECT_EQ(ui.list(unit::ruleList).cell(0, 1), gbk(u8"站点A代码开始\r\n0.0.0.0 ads.example"));
     EXPECT_TRUE(boxes().empty());
 }
 
 TEST_F(RulesInTheWindow, ReadingAFileWithoutRulesReportsAndUncoversTheHint) {
-    clickReadOver("#a#");
+    clickReadOver(gbk(u8"#a代码开始#"));
     ASSERT_TRUE(listShown());
     clickReadOver("127.0.0.1 localhost\r\n");
     EXPECT_FALSE(listShown());
@@ -51,7 +56,7 @@ TEST_F(RulesInTheWindow, ReadingAFileWithoutRulesReportsAndUncoversTheHint) {
 }
 
 TEST_F(RulesInTheWindow, RightClickDeleteThroughTheMenuThenSave) {
-    clickReadOver(composeRuleBlock("A") + composeRuleBlock("B") + composeRuleBlock("C"));
+    clickReadOver(composeRuleBlock(ruleA()) + composeRuleBlock(ruleB()) + composeRuleBlock(ruleC()));
     ASSERT_EQ(shownRows(), 3);
 
     rightClickRow(1);
@@ -61,15 +66,15 @@ TEST_F(RulesInTheWindow, RightClickDeleteThroughTheMenuThenSave) {
 
     ui.dialogScript().answers.push_back(answerYes);
     choose(unit::deleteEntryItem);
-    EXPECT_EQ(bodies(), (std::vector<Text>{"A", "C"}));
+    EXPECT_EQ(bodies(), (std::vector<Text>{ruleA(), ruleC()}));
     ASSERT_EQ(shownRows(), 2);
     EXPECT_EQ(shownCell(1, 0), L"3") << "the numbers keep their gap";
-    EXPECT_EQ(shownCell(1, 1), L"C");
+    EXPECT_EQ(shownCell(1, 1), L"C代码开始");
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].style, static_cast<std::uint32_t>(MB_YESNO));
 
     click(unit::saveButton);
-    EXPECT_EQ(temp.read("hosts"), composeRuleBlock("A") + composeRuleBlock("C"));
+    EXPECT_EQ(temp.read("hosts"), composeRuleBlock(ruleA()) + composeRuleBlock(ruleC()));
     // The confirmation: the owned box, information icon and OK, titled with the product name,
     // owned by this process's window.
     ASSERT_EQ(ownedBoxes.shownBoxes.size(), 1u);
@@ -81,21 +86,21 @@ TEST_F(RulesInTheWindow, RightClickDeleteThroughTheMenuThenSave) {
     EXPECT_TRUE(program.state.windowList.empty());
 
     click(unit::readButton);
-    EXPECT_EQ(bodies(), (std::vector<Text>{"A", "C"}));
+    EXPECT_EQ(bodies(), (std::vector<Text>{ruleA(), ruleC()}));
     EXPECT_EQ(shownCell(1, 0), L"2");
 }
 
 TEST_F(RulesInTheWindow, NoToTheDeleteQuestionKeepsTheRow) {
-    clickReadOver(composeRuleBlock("A") + composeRuleBlock("B"));
+    clickReadOver(composeRuleBlock(ruleA()) + composeRuleBlock(ruleB()));
     rightClickRow(0);
     ui.dialogScript().answers.push_back(6);
     choose(unit::deleteEntryItem);
-    EXPECT_EQ(bodies(), (std::vector<Text>{"A", "B"}));
+    EXPECT_EQ(bodies(), (std::vector<Text>{ruleA(), ruleB()}));
     EXPECT_EQ(shownRows(), 2);
 }
 
 TEST_F(RulesInTheWindow, RightClickOnARowWithoutNumberOpensNoMenu) {
-    clickReadOver(composeRuleBlock("A"));
+    clickReadOver(composeRuleBlock(ruleA()));
     rightClickRow(0);
     ASSERT_EQ(ui.poppedUpMenus().size(), 1u);
     // Emptying the selected row's number leaves nothing to delete.
