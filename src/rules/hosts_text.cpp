@@ -1,5 +1,7 @@
 #include "rules/hosts_text.hpp"
 
+#include <utility>
+
 #include "rules/rule_grammar.hpp"
 #include "rules/rule_texts.hpp"
 
@@ -25,15 +27,15 @@ Text hostsTextOf(const ReportList& list) {
     return hosts;
 }
 
-std::optional<Text> systemTextOf(std::string_view hostsText) {
+std::optional<Text> systemTextOf(Text hostsText) {
     RegexObject regex;
-    if (!findRuleBlocks(regex, Text(hostsText))) return std::nullopt;
+    if (!findRuleBlocks(regex, std::move(hostsText))) return std::nullopt;
     return regex.replaceAll(Text{});
 }
 
-std::optional<Text> savedHostsText(std::string_view hostsOnDisk, const ReportList& list) {
-    if (hostsOnDisk.find('\0') != std::string_view::npos) return std::nullopt;
-    std::optional<Text> hosts = systemTextOf(hostsOnDisk);
+std::optional<Text> savedHostsText(Text hostsOnDisk, const ReportList& list) {
+    if (hostsOnDisk.find('\0') != Text::npos) return std::nullopt;
+    std::optional<Text> hosts = systemTextOf(std::move(hostsOnDisk));
     if (!hosts) return std::nullopt;
     if (!hosts->empty() && hosts->back() != '\n') *hosts += lineEnd;
     appendRuleBlocks(*hosts, list);

@@ -18,8 +18,9 @@ Text lineTextEndsWith(const Text& word) {
 
 const Text& ruleBlockPattern() {
     static const Text pattern =
-        // the head: a "#" that starts the text or follows an LF
-        "(?<![^\\n])#(" + lineTextEndsWith(codeBeginsText()) +
+        // the head: a "#" that starts the text or follows an LF (the "#" first, so that the
+        // search can skip to each "#")
+        "#(?<![^\\n]#)(" + lineTextEndsWith(codeBeginsText()) +
         // the body, up to the next "#"
         "[^#]*)"
         // the closing "#" inside a line, or starting an end line, with the rest of its line

@@ -1,5 +1,7 @@
 #include "rules/save_rules.hpp"
 
+#include <utility>
+
 #include "rules/hosts_text.hpp"
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
@@ -27,10 +29,10 @@ void saveRules(Program& program) {
     // has none.
     const Text& path = program.state.hostsPath;
     putBackInterruptedWrite(path);
-    const std::optional<Bytes> onDisk = readWholeFileIfReadable(path);
+    std::optional<Bytes> onDisk = readWholeFileIfReadable(path);
     std::optional<Text> hostsText;
     if (onDisk || nothingAt(path)) {
-        hostsText = savedHostsText(onDisk.value_or(Bytes{}), program.ui.list(unit::ruleList));
+        hostsText = savedHostsText(std::move(onDisk).value_or(Bytes{}), program.ui.list(unit::ruleList));
     }
     if (!hostsText || !writeWholeFile(path, *hostsText)) {
         report(program, saveFailedMessage());
