@@ -145,6 +145,16 @@ void takeOverOrStartAttributes(const fs::path& target, int to, const WriteOption
 
 // A file beside the target that no other name reaches yet. It has a name only once linked, just
 // before the rename, so a writer killed while writing it leaves nothing in the folder.
+// ".<name>.<suffix>" beside the target. Built by appending: GCC 12 warns falsely on a literal
+// added to a temporary string at -O3.
+std::string hiddenName(const fs::path& target, const std::string& suffix) {
+    std::string name(1, '.');
+    name += target.filename().string();
+    name += '.';
+    name += suffix;
+    return name;
+}
+
 class NewFile {
 public:
     NewFile(const fs::path& target, bool unnamed) : target_(target) {
@@ -152,7 +162,7 @@ public:
             fd_ = ::open(folderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
             if (fd_ >= 0) return;
         }
-        name_ = (folderOf(target) / ("." + target.filename().string() + ".XXXXXX")).string();
+        name_ = (folderOf(target) / hiddenName(target, "XXXXXX")).string();
         fd_ = ::mkstemp(name_.data());
         if (fd_ < 0) name_.clear();
     }
@@ -182,9 +192,9 @@ private:
         static std::atomic<unsigned> counter{0};
         const std::string proc = "/proc/self/fd/" + std::to_string(fd_);
         for (int tries = 0; tries < 100; ++tries) {
-            const fs::path name = folderOf(target_) / ("." + target_.filename().string() + "." +
-                                                       std::to_string(::getpid()) + "-" +
-                                                       std::to_string(counter++));
+            const fs::path name = folderOf(target_) /
+                                  hiddenName(target_, std::to_string(::getpid()) + "-" +
+                                                          std::to_string(counter++));
             int linked = ::linkat(fd_, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH);
             if (linked != 0 && errno != EEXIST) {
                 linked = ::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
