@@ -65,8 +65,7 @@ Bytes CurlNet::httpRead(const Text& url) {
     curl_easy_setopt(easy.get(), CURLOPT_MAXREDIRS, static_cast<long>(limits_.redirects));
     curl_easy_setopt(easy.get(), CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(easy.get(), CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(easy.get(), CURLOPT_MAXFILESIZE_LARGE,
-                     static_cast<curl_off_t>(limits_.bytes));
+    curl_easy_setopt(easy.get(), CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits_.bytes));
     curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, appendBytes);
     curl_easy_setopt(easy.get(), CURLOPT_WRITEDATA, &reception);
     if (curl_easy_perform(easy.get()) != CURLE_OK) return {};

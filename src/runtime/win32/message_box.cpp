@@ -88,7 +88,8 @@ Answer showMessageBox(const MessageBoxRequest& request, std::optional<Answer> pr
     const std::wstring title = gbkToWide(request.title);
     std::optional<PressHook> hook;
     if (press) hook.emplace(buttonId(*press));
-    return answerOf(MessageBoxW(request.owner, text.c_str(), title.c_str(), styleBits(request.style)));
+    return answerOf(
+        MessageBoxW(request.owner, text.c_str(), title.c_str(), styleBits(request.style)));
 }
 
 }  // namespace tesmolen

@@ -63,14 +63,14 @@ private:
 
 // Every wait of WinHTTP, at most the answer wait and never past the deadline.
 void limitWaits(HINTERNET request, const NetLimits& limits, Clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    const int wait = static_cast<int>(std::clamp(left, std::chrono::milliseconds(1),
-                                                 limits.answerWait).count());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const int wait =
+        static_cast<int>(std::clamp(left, std::chrono::milliseconds(1), limits.answerWait).count());
     WinHttpSetTimeouts(request, wait, wait, wait, wait);
     // The wait for the reply's head is a timeout of its own.
     DWORD response = static_cast<DWORD>(wait);
-    WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &response,
-                     sizeof response);
+    WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &response, sizeof response);
 }
 
 std::chrono::milliseconds elapsedSince(Clock::time_point start) {
