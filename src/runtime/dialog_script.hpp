@@ -4,11 +4,11 @@
 // then pressed at once with the next queued answer, and recorded; a file dialog is not shown
 // and returns the next queued choice.
 
-#include <cstdint>
 #include <deque>
 #include <optional>
 #include <vector>
 
+#include "runtime/box_style.hpp"
 #include "runtime/text.hpp"
 
 namespace tesmolen {
@@ -16,21 +16,26 @@ namespace tesmolen {
 struct ShownBox {
     Text text;
     Text title;
-    std::uint32_t style = 0;  // Win32 style bits: buttons and icon
+    BoxStyle style;
 };
 
 struct DialogScript {
     bool active = false;
-    // Message-box answers in the caller's own numbers; without one, the box's default answer.
-    std::deque<int> answers;
+    // Message-box answers; without one, or with one the box does not offer, its cautious answer.
+    std::deque<Answer> answers;
     // File-dialog choices: a full path, or no value for a cancel; without one, a cancel.
     std::deque<std::optional<Text>> fileChoices;
     std::vector<ShownBox> shownBoxes;
 
-    std::optional<int> takeAnswer() {
-        if (answers.empty()) return std::nullopt;
-        const int answer = answers.front();
-        answers.pop_front();
+    // While the script is active: records the box and gives the answer to press it with.
+    std::optional<Answer> answerTo(const Text& text, const Text& title, BoxStyle style) {
+        if (!active) return std::nullopt;
+        shownBoxes.push_back({text, title, style});
+        Answer answer = cautiousAnswer(style.buttons);
+        if (!answers.empty()) {
+            if (offers(style.buttons, answers.front())) answer = answers.front();
+            answers.pop_front();
+        }
         return answer;
     }
 

@@ -13,7 +13,7 @@ inline void report(Program& program, const Text& message) {
 // A question with Yes and No; true only for Yes.
 inline bool askYesNo(Program& program, const Text& question) {
     return program.ui.messageBox(question, MessageButtons::yesNo, program.state.titleText) ==
-           answerYes;
+           Answer::yes;
 }
 
 }  // namespace tesmolen

@@ -1,8 +1,23 @@
 #pragma once
 
+#include <chrono>
+#include <cstddef>
+
 #include "runtime/text.hpp"
 
 namespace tesmolen {
+
+// What an HTTP read may cost before it ends without bytes.
+struct NetLimits {
+    // The most bytes a reply may have.
+    std::size_t bytes = 8 * 1024 * 1024;
+    // The whole read, redirects included.
+    std::chrono::milliseconds total = std::chrono::seconds(15);
+    // How long the server may stay silent: no connection, or no byte, for this long ends the
+    // read. Four reads at start-up against a server that accepts and never answers cost 20 s.
+    std::chrono::milliseconds answerWait = std::chrono::seconds(5);
+    int redirects = 5;
+};
 
 class Net {
 public:

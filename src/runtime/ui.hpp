@@ -5,20 +5,13 @@
 #include <functional>
 #include <string_view>
 
+#include "runtime/box_style.hpp"
 #include "runtime/text.hpp"
 
 namespace tesmolen {
 
 // Unit names are the program's own names, spelled as UTF-8 literals (see ui/unit_names.hpp).
 using UnitName = std::u8string_view;
-
-enum class MessageButtons { ok = 0, yesNo = 4 };
-
-// What a Yes/No message box returns when the user chose Yes; every other value counts as No.
-inline constexpr int answerYes = 5;
-// What a realisation returns for No, and for the OK of a report.
-inline constexpr int answerNo = 6;
-inline constexpr int answerOk = 0;
 
 struct ScreenPoint {
     int x = 0;
@@ -125,8 +118,8 @@ public:
     virtual Timer& timer(UnitName name) = 0;
     virtual FileDialog& fileDialog(UnitName name) = 0;
 
-    // Modal. With MessageButtons::yesNo the result is answerYes when the user chose Yes.
-    virtual int messageBox(const Text& text, MessageButtons buttons, const Text& title) = 0;
+    // Modal, without an icon. Callers act on Answer::yes only; any other answer is a No.
+    virtual Answer messageBox(const Text& text, MessageButtons buttons, const Text& title) = 0;
 
     // Shows the pop-up menu at a screen position; choosing an item raises its event.
     virtual void popUpMenu(UnitName menu, ScreenPoint at) = 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "runtime/box_style.hpp"
 #include "runtime/text.hpp"
 
 namespace tesmolen {
@@ -29,10 +30,9 @@ public:
     virtual void enumerateWindows(const std::function<bool(WindowHandle)>& visit) = 0;
     // Fills process id, thread id, title and class name of a window.
     virtual WindowRecord describeWindow(WindowHandle window) = 0;
-    // A message box with the Win32 style bits (icon and buttons) owned by the window (0: none).
-    // Returns the Win32 button id (1 OK, 2 Cancel, ... 6 Yes, 7 No), 0 on failure.
-    virtual int messageBox(WindowHandle owner, const Text& text, const Text& title,
-                           std::uint32_t style) = 0;
+    // A modal message box owned by the window (0: none).
+    virtual Answer messageBox(WindowHandle owner, const Text& text, const Text& title,
+                              BoxStyle style) = 0;
 };
 
 }  // namespace tesmolen

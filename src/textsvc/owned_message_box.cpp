@@ -32,13 +32,13 @@ WindowHandle findOwnerWindow(Program& program, std::uint32_t processId) {
     return 0;
 }
 
-int ownedMessageBox(Program& program, const Text& text, const OwnedBoxOptions& options) {
+Answer ownedMessageBox(Program& program, const Text& text, const OwnedBoxOptions& options) {
     const WindowHandle owner = options.owner
                                    ? *options.owner
                                    : findOwnerWindow(program, program.windows.currentProcessId());
     const Text& title = options.title ? *options.title : friendlyReminderTitle();
-    const std::uint32_t style = options.style.value_or(informationStyle);
-    return program.windows.messageBox(owner, text, title, style) - 1;
+    return program.windows.messageBox(owner, text, title,
+                                      options.style.value_or(informationReport));
 }
 
 }  // namespace tesmolen

@@ -10,20 +10,17 @@
 
 namespace tesmolen {
 
-// Win32 style bits: an information icon and a single OK button.
-inline constexpr std::uint32_t informationStyle = 0x40;
-
 const Text& friendlyReminderTitle();  // 友情提醒
 
 // Every option left out takes its default; a supplied value is used as it is, 0 and empty too.
 struct OwnedBoxOptions {
-    std::optional<std::uint32_t> style{};  // informationStyle
-    std::optional<Text> title{};           // friendlyReminderTitle()
-    std::optional<WindowHandle> owner{};   // the first window of this process, or none
+    std::optional<BoxStyle> style{};      // informationReport
+    std::optional<Text> title{};          // friendlyReminderTitle()
+    std::optional<WindowHandle> owner{};  // the first window of this process, or none
 };
 
-// Modal. The Win32 button id minus one: 0 OK, 1 Cancel, ... 5 Yes, 6 No; -1 when the box failed.
-int ownedMessageBox(Program& program, const Text& text, const OwnedBoxOptions& options = {});
+// Modal. The button that closed the box; Answer::none when the box could not be shown.
+Answer ownedMessageBox(Program& program, const Text& text, const OwnedBoxOptions& options = {});
 
 // The first top-level window, in the system's order, that belongs to the process; 0 if none.
 WindowHandle findOwnerWindow(Program& program, std::uint32_t processId);

@@ -61,7 +61,7 @@ TEST_F(EditAndSaveInTheWindow, ReadDeleteSaveAndReadAgain) {
     rightClickRow(1);
     ASSERT_TRUE(ui.menu(unit::listMenu)->isVisible());
     ui.menu(unit::listMenu)->hide();
-    ui.dialogScript().answers.push_back(answerYes);
+    ui.dialogScript().answers.push_back(Answer::yes);
     choose(unit::listMenu, QStringLiteral("删除本条"));
     EXPECT_EQ(rows(), (std::vector<Text>{a, c}));
     EXPECT_EQ(ui.list(unit::ruleList).cell(1, 0), "3");  // the numbers keep their gap
@@ -71,7 +71,7 @@ TEST_F(EditAndSaveInTheWindow, ReadDeleteSaveAndReadAgain) {
     // The confirmation: an information box with OK only, titled with the product name.
     ASSERT_EQ(windows.dialogScript().shownBoxes.size(), 1u);
     EXPECT_EQ(windows.dialogScript().shownBoxes[0].title, "Tesmolen");
-    EXPECT_EQ(windows.dialogScript().shownBoxes[0].style, 0x40u);
+    EXPECT_EQ(windows.dialogScript().shownBoxes[0].style, informationReport);
     EXPECT_TRUE(program.state.windowList.empty());
 
     click(unit::readButton);
@@ -83,7 +83,7 @@ TEST_F(EditAndSaveInTheWindow, NoToTheDeleteQuestionKeepsTheRow) {
     click(unit::readButton);
     rightClickRow(0);
     ui.menu(unit::listMenu)->hide();
-    ui.dialogScript().answers.push_back(6);
+    ui.dialogScript().answers.push_back(Answer::no);
     choose(unit::listMenu, QStringLiteral("删除本条"));
     EXPECT_EQ(rows(), (std::vector<Text>{a, b, c}));
 }

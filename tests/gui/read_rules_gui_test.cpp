@@ -53,7 +53,7 @@ TEST_F(ReadRulesInTheWindow, ReadingAFileWithoutRulesReportsAndHidesTheListAgain
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, readFailedMessage());
     EXPECT_EQ(boxes[0].title, "Tesmolen");
-    EXPECT_EQ(boxes[0].style, 0u);
+    EXPECT_EQ(boxes[0].style, BoxStyle{});
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ TEST(TheProgramAtStart, EndsAfterOneMessageWhenTheMakersHostsDoNotAnswer) {
     EXPECT_EQ(box.text,
               "\xC1\xAC\xBD\xD3\xB7\xFE\xCE\xF1\xC6\xF7\xCA\xA7\xB0\xDC");  // 连接服务器失败
     EXPECT_EQ(box.title, "Tesmolen");
-    EXPECT_EQ(box.style, static_cast<std::uint32_t>(MessageButtons::ok));
+    EXPECT_EQ(box.style, BoxStyle{});
     EXPECT_FALSE(ui.mainWindow()->isVisible()) << "the window never opens";
 }
 
@@ -59,7 +59,7 @@ TEST(TheProgramAtStart, OpensTheWindowSoonWhenTheMakersServerAcceptsAndNeverAnsw
     const Text site = "http://" + server.host() + "/kovrel/ad/";
     QtUi ui;
     ui.dialogScript().active = true;
-    CurlNet net{CurlNet::defaultTotalTimeout, 1};  // the answer wait, shortened to one second
+    CurlNet net{{.answerWait = std::chrono::seconds(1)}};
     testing::FakeShell shell;
     QtWindowSystem windows;
     Program program{{},

@@ -206,18 +206,19 @@ TEST_F(Units, ChoosingAPopUpMenuItemRaisesItsEvent) {
     menu->close();
 }
 
-TEST_F(Units, MessageBoxesAnswerYesNoAndOkWithTheirNumbers) {
-    ui.dialogScript().answers = {answerYes, 6};
-    EXPECT_EQ(ui.messageBox("q1", MessageButtons::yesNo, "Tesmolen"), answerYes);
-    EXPECT_EQ(ui.messageBox("q2", MessageButtons::yesNo, "Tesmolen"), 6);
-    EXPECT_EQ(ui.messageBox("q3", MessageButtons::yesNo, "Tesmolen"), 6);  // unanswered: No
-    EXPECT_EQ(ui.messageBox("r", MessageButtons::ok, "T"), 0);
+TEST_F(Units, MessageBoxesArePressedWithTheScriptedAnswers) {
+    ui.dialogScript().answers = {Answer::yes, Answer::no, Answer::yes};
+    EXPECT_EQ(ui.messageBox("q1", MessageButtons::yesNo, "Tesmolen"), Answer::yes);
+    EXPECT_EQ(ui.messageBox("q2", MessageButtons::yesNo, "Tesmolen"), Answer::no);
+    EXPECT_EQ(ui.messageBox("r", MessageButtons::ok, "T"), Answer::ok) << "a report has no Yes";
+    EXPECT_EQ(ui.messageBox("q3", MessageButtons::yesNo, "Tesmolen"), Answer::no)
+        << "unanswered: No";
     const auto& boxes = ui.dialogScript().shownBoxes;
     ASSERT_EQ(boxes.size(), 4u);
     EXPECT_EQ(boxes[0].text, "q1");
-    EXPECT_EQ(boxes[0].style, 4u);
-    EXPECT_EQ(boxes[3].title, "T");
-    EXPECT_EQ(boxes[3].style, 0u);
+    EXPECT_EQ(boxes[0].style, BoxStyle{.buttons = MessageButtons::yesNo});
+    EXPECT_EQ(boxes[2].title, "T");
+    EXPECT_EQ(boxes[2].style, BoxStyle{});
 }
 
 TEST_F(Units, TheFileDialogReturnsTheScriptedChoice) {

@@ -1,10 +1,11 @@
 #include <algorithm>
 #include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 
 #include <unistd.h>
 
-#include "runtime/qt/message_box.hpp"
 #include "runtime/qt/qt_window_system.hpp"
 #include <gtest/gtest.h>
 
@@ -71,32 +72,42 @@ TEST_F(WindowSystemInQt, TitlesAreCutWithoutSplittingACharacter) {
     EXPECT_EQ(cutGbk("ab\xD6"s, 3), "ab\xD6");
 }
 
-TEST_F(WindowSystemInQt, MessageBoxesAnswerWithWin32ButtonIds) {
+TEST_F(WindowSystemInQt, MessageBoxesShowTheirStyleAndAnswerFromTheScript) {
+    struct Case {
+        BoxStyle style;
+        std::optional<Answer> scripted;
+        Answer answer;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+    };
+    const Case cases[] = {
+        {informationReport, std::nullopt, Answer::ok, QMessageBox::Information, QMessageBox::Ok},
+        {{.buttons = MessageButtons::yesNo}, Answer::yes, Answer::yes, QMessageBox::NoIcon,
+         QMessageBox::Yes | QMessageBox::No},
+        {{.buttons = MessageButtons::yesNo}, std::nullopt, Answer::no, QMessageBox::NoIcon,
+         QMessageBox::Yes | QMessageBox::No},
+        {BoxStyle{}, Answer::yes, Answer::ok, QMessageBox::NoIcon, QMessageBox::Ok},
+    };
     const WindowHandle owner = reinterpret_cast<WindowHandle>(&first);
-    windows.dialogScript().answers = {7, 2};
-    EXPECT_EQ(windows.messageBox(owner, "q", "t", 0x24), 7);      // Yes, No: No
-    EXPECT_EQ(windows.messageBox(owner, "q", "t", 0x31), 2);      // OK, Cancel: Cancel
-    EXPECT_EQ(windows.messageBox(0, "saved", "Tesmolen", 0x40), 1);  // unanswered: its first
-    EXPECT_EQ(windows.messageBox(owner, "q", "t", 2), 3);         // Abort first
-    EXPECT_EQ(windows.messageBox(owner, "q", "t", 3), 6);         // Yes first
-    EXPECT_EQ(windows.messageBox(owner, "q", "t", 5), 4);         // Retry first
+    for (const Case& c : cases) {
+        if (c.scripted) windows.dialogScript().answers.push_back(*c.scripted);
+        QMessageBox::Icon icon = QMessageBox::Critical;
+        QMessageBox::StandardButtons buttons;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                icon = box->icon();
+                buttons = box->standardButtons();
+            }
+        });
+        EXPECT_EQ(windows.messageBox(owner, "q", "Tesmolen", c.style), c.answer);
+        EXPECT_EQ(icon, c.icon);
+        EXPECT_EQ(buttons, c.buttons);
+    }
     const auto& boxes = windows.dialogScript().shownBoxes;
-    ASSERT_EQ(boxes.size(), 6u);
-    EXPECT_EQ(boxes[2].text, "saved");
-    EXPECT_EQ(boxes[2].title, "Tesmolen");
-    EXPECT_EQ(boxes[2].style, 0x40u);
-}
-
-TEST(Win32MessageBoxStyles, MapToQtButtonsAndIcons) {
-    EXPECT_EQ(win32Buttons(0x40), QMessageBox::StandardButtons(QMessageBox::Ok));
-    EXPECT_EQ(win32Buttons(0x23), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    EXPECT_EQ(win32Buttons(0x2), QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
-    EXPECT_EQ(win32Icon(0), QMessageBox::NoIcon);
-    EXPECT_EQ(win32Icon(0x10), QMessageBox::Critical);
-    EXPECT_EQ(win32Icon(0x21), QMessageBox::Question);
-    EXPECT_EQ(win32Icon(0x30), QMessageBox::Warning);
-    EXPECT_EQ(win32Icon(0x40), QMessageBox::Information);
-    for (int id = 1; id <= 7; ++id) EXPECT_EQ(win32ButtonId(buttonOfWin32Id(id)), id);
+    ASSERT_EQ(boxes.size(), 4u);
+    EXPECT_EQ(boxes[0].text, "q");
+    EXPECT_EQ(boxes[0].title, "Tesmolen");
+    EXPECT_EQ(boxes[0].style, informationReport);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ protected:
         const auto& box = t.windows.boxes[0];
         EXPECT_EQ(box.text, savedBytes);
         EXPECT_EQ(box.title, "Tesmolen");
-        EXPECT_EQ(box.style, 0x40u);
+        EXPECT_EQ(box.style, informationReport);
         EXPECT_EQ(box.owner, 0x30u);
         EXPECT_TRUE(t.program.state.windowList.empty());
     }

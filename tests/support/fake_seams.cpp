@@ -27,11 +27,11 @@ WindowRecord FakeWindowSystem::describeWindow(WindowHandle window) {
     return WindowRecord{window, 0, 0, {}, {}};
 }
 
-int FakeWindowSystem::messageBox(WindowHandle owner, const Text& text, const Text& title,
-                                 std::uint32_t style) {
+Answer FakeWindowSystem::messageBox(WindowHandle owner, const Text& text, const Text& title,
+                                    BoxStyle style) {
     boxes.push_back({owner, text, title, style});
-    if (answers.empty()) return 1;
-    int answer = answers.front();
+    if (answers.empty()) return Answer::ok;
+    const Answer answer = answers.front();
     answers.pop_front();
     return answer;
 }

@@ -34,18 +34,18 @@ public:
         WindowHandle owner;
         Text text;
         Text title;
-        std::uint32_t style;
+        BoxStyle style;
     };
 
     std::uint32_t currentProcessId() const override { return processId; }
     void enumerateWindows(const std::function<bool(WindowHandle)>& visit) override;
     WindowRecord describeWindow(WindowHandle window) override;
-    int messageBox(WindowHandle owner, const Text& text, const Text& title,
-                   std::uint32_t style) override;
+    Answer messageBox(WindowHandle owner, const Text& text, const Text& title,
+                      BoxStyle style) override;
 
     std::uint32_t processId = 4242;
     std::vector<WindowRecord> windows;  // the desktop's top-level windows, in order
-    std::deque<int> answers;            // Win32 button ids; without one, 1 (OK)
+    std::deque<Answer> answers;         // without one, OK
     std::vector<ShownBox> boxes;
 };
 

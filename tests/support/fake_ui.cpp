@@ -127,14 +127,14 @@ FakeFileDialog& FakeUi::fakeFileDialog(UnitName name) {
     return find<FakeFileDialog>(name);
 }
 
-int FakeUi::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
+Answer FakeUi::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
     messages.push_back({text, buttons, title});
     if (!answers_.empty()) {
-        int answer = answers_.front();
+        const Answer answer = answers_.front();
         answers_.pop_front();
         return answer;
     }
-    return buttons == MessageButtons::yesNo ? defaultQuestionAnswer_ : answerOk;
+    return buttons == MessageButtons::yesNo ? defaultQuestionAnswer_ : Answer::ok;
 }
 
 void FakeUi::popUpMenu(UnitName menu, ScreenPoint at) {

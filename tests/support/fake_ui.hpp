@@ -130,7 +130,7 @@ public:
     GraphicButton& graphicButton(UnitName name) override { return fakeGraphicButton(name); }
     Timer& timer(UnitName name) override { return fakeTimer(name); }
     FileDialog& fileDialog(UnitName name) override { return fakeFileDialog(name); }
-    int messageBox(const Text& text, MessageButtons buttons, const Text& title) override;
+    Answer messageBox(const Text& text, MessageButtons buttons, const Text& title) override;
     void popUpMenu(UnitName menu, ScreenPoint at) override;
     ScreenPoint mousePosition() const override { return mouse; }
     void switchVisualStyle() override { visualStyleSwitched = true; }
@@ -143,11 +143,11 @@ public:
     FakeTimer& fakeTimer(UnitName name);
     FakeFileDialog& fakeFileDialog(UnitName name);
 
-    // Answers for the coming message boxes, in order. Without one, an OK box gives 0 and a
+    // Answers for the coming message boxes, in order. Without one, an OK box gives OK and a
     // Yes/No box gives No, or Yes after answerYesToEveryQuestion.
-    void answerYes() { answers_.push_back(answerYes_); }
-    void answerNo() { answers_.push_back(tesmolen::answerNo); }
-    void answerYesToEveryQuestion() { defaultQuestionAnswer_ = answerYes_; }
+    void answerYes() { answers_.push_back(Answer::yes); }
+    void answerNo() { answers_.push_back(Answer::no); }
+    void answerYesToEveryQuestion() { defaultQuestionAnswer_ = Answer::yes; }
 
     std::vector<ShownMessage> messages;
     std::vector<MenuPopUp> popUps;
@@ -156,16 +156,14 @@ public:
     std::optional<int> endedWith;
 
 private:
-    static constexpr int answerYes_ = 5;
-
     template <typename Kind>
     Kind& find(UnitName name);
 
     FakeUnit window_;
     std::map<std::u8string, std::unique_ptr<FakeUnit>, std::less<>> units_;
     std::set<std::u8string, std::less<>> menus_;
-    std::deque<int> answers_;
-    int defaultQuestionAnswer_ = tesmolen::answerNo;
+    std::deque<Answer> answers_;
+    Answer defaultQuestionAnswer_ = Answer::no;
 };
 
 }  // namespace tesmolen::testing

@@ -34,48 +34,43 @@ protected:
 };
 
 TEST_F(OwnedMessageBox, TextOnlyTakesEveryDefault) {
-    EXPECT_EQ(ownedMessageBox(t.program, "hello"), 0);
+    EXPECT_EQ(ownedMessageBox(t.program, "hello"), Answer::ok);
     const auto& box = onlyBox();
     EXPECT_EQ(box.owner, 0x30u);
     EXPECT_EQ(box.text, "hello");
     EXPECT_EQ(box.title, gbk(u8"友情提醒"));
     EXPECT_EQ(box.title, "\xD3\xD1\xC7\xE9\xCC\xE1\xD0\xD1");
-    EXPECT_EQ(box.style, 0x40u);
+    EXPECT_EQ(box.style, informationReport);
     EXPECT_TRUE(t.program.state.windowList.empty());
     EXPECT_TRUE(t.ui.messages.empty());
 }
 
 TEST_F(OwnedMessageBox, SuppliedValuesAreUsedAsTheyAreEvenWhenZeroOrEmpty) {
-    ownedMessageBox(t.program, "a", {.style = 0});
+    ownedMessageBox(t.program, "a", {.style = BoxStyle{}});
     ownedMessageBox(t.program, "b", {.title = Text("Tesmolen")});
     ownedMessageBox(t.program, "c", {.title = Text()});
     ownedMessageBox(t.program, "d", {.owner = 0});
-    ownedMessageBox(t.program, "e", {.style = 0x24, .title = Text("T"), .owner = 0x50});
+    const BoxStyle question{.buttons = MessageButtons::yesNo};
+    ownedMessageBox(t.program, "e", {.style = question, .title = Text("T"), .owner = 0x50});
     ASSERT_EQ(t.windows.boxes.size(), 5u);
     const auto& boxes = t.windows.boxes;
-    EXPECT_EQ(boxes[0].style, 0u);
+    EXPECT_EQ(boxes[0].style, BoxStyle{});
     EXPECT_EQ(boxes[0].title, gbk(u8"友情提醒"));
     EXPECT_EQ(boxes[1].title, "Tesmolen");
-    EXPECT_EQ(boxes[1].style, 0x40u);
+    EXPECT_EQ(boxes[1].style, informationReport);
     EXPECT_EQ(boxes[1].owner, 0x30u);
     EXPECT_EQ(boxes[2].title, "");
     EXPECT_EQ(boxes[3].owner, 0u);
     EXPECT_EQ(boxes[4].owner, 0x50u);
     EXPECT_EQ(boxes[4].title, "T");
-    EXPECT_EQ(boxes[4].style, 0x24u);
+    EXPECT_EQ(boxes[4].style, question);
     EXPECT_TRUE(t.program.state.windowList.empty());
 }
 
-TEST_F(OwnedMessageBox, ReturnsTheButtonIdLessOne) {
-    const std::pair<int, int> cases[] = {{1, 0}, {2, 1}, {3, 2}, {4, 3},
-                                         {5, 4}, {6, 5}, {7, 6}, {0, -1}};
-    for (auto [buttonId, result] : cases) t.windows.answers.push_back(buttonId);
-    for (auto [buttonId, result] : cases) {
-        EXPECT_EQ(ownedMessageBox(t.program, "?", {.style = 4}), result) << buttonId;
-    }
-    // Yes reads as the runtime's own Yes.
-    t.windows.answers.push_back(6);
-    EXPECT_EQ(ownedMessageBox(t.program, "?", {.style = 4}), answerYes);
+TEST_F(OwnedMessageBox, ReturnsTheAnswerThatClosedTheBox) {
+    t.windows.answers = {Answer::yes, Answer::none};
+    EXPECT_EQ(ownedMessageBox(t.program, "?"), Answer::yes);
+    EXPECT_EQ(ownedMessageBox(t.program, "?"), Answer::none) << "the box could not be shown";
 }
 
 TEST_F(OwnedMessageBox, WithoutAWindowOfItsOwnTheBoxHasNoOwner) {

@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 
@@ -22,19 +23,28 @@ Easy newEasy(long connectTimeout) {
     return easy;
 }
 
+struct Reception {
+    Bytes bytes;
+    std::size_t limit;
+};
+
 // Stops the transfer (as a write error) once the reply outgrows the limit.
-size_t appendBytes(char* data, size_t size, size_t count, void* bytes) {
-    auto& received = *static_cast<Bytes*>(bytes);
+size_t appendBytes(char* data, size_t size, size_t count, void* reception) {
+    auto& received = *static_cast<Reception*>(reception);
     const size_t length = size * count;
-    if (received.size() + length > CurlNet::maximumBytes) return 0;
-    received.append(data, length);
+    if (received.bytes.size() + length > received.limit) return 0;
+    received.bytes.append(data, length);
     return length;
+}
+
+// curl counts a silence in whole seconds.
+long wholeSeconds(std::chrono::milliseconds time) {
+    return std::max(1L, static_cast<long>(std::chrono::ceil<std::chrono::seconds>(time).count()));
 }
 
 }  // namespace
 
-CurlNet::CurlNet(long totalTimeoutMilliseconds, long answerWaitSeconds)
-    : totalTimeout_(totalTimeoutMilliseconds), answerWait_(answerWaitSeconds) {
+CurlNet::CurlNet(NetLimits limits) : limits_(limits) {
     curl_global_init(CURL_GLOBAL_DEFAULT);
 }
 
@@ -43,23 +53,23 @@ CurlNet::~CurlNet() {
 }
 
 Bytes CurlNet::httpRead(const Text& url) {
-    Easy easy = newEasy(answerWait_ * 1000);
+    Easy easy = newEasy(static_cast<long>(limits_.answerWait.count()));
     if (!easy) return {};
-    Bytes bytes;
+    Reception reception{{}, limits_.bytes};
     curl_easy_setopt(easy.get(), CURLOPT_URL, url.c_str());
-    curl_easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, totalTimeout_);
+    curl_easy_setopt(easy.get(), CURLOPT_TIMEOUT_MS, static_cast<long>(limits_.total.count()));
     // Less than a byte a second for the whole answer wait is silence.
     curl_easy_setopt(easy.get(), CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(easy.get(), CURLOPT_LOW_SPEED_TIME, answerWait_);
+    curl_easy_setopt(easy.get(), CURLOPT_LOW_SPEED_TIME, wholeSeconds(limits_.answerWait));
     curl_easy_setopt(easy.get(), CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(easy.get(), CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(easy.get(), CURLOPT_MAXREDIRS, static_cast<long>(limits_.redirects));
     curl_easy_setopt(easy.get(), CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(easy.get(), CURLOPT_FAILONERROR, 1L);
-    curl_easy_setopt(easy.get(), CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(maximumBytes));
+    curl_easy_setopt(easy.get(), CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits_.bytes));
     curl_easy_setopt(easy.get(), CURLOPT_WRITEFUNCTION, appendBytes);
-    curl_easy_setopt(easy.get(), CURLOPT_WRITEDATA, &bytes);
+    curl_easy_setopt(easy.get(), CURLOPT_WRITEDATA, &reception);
     if (curl_easy_perform(easy.get()) != CURLE_OK) return {};
-    return bytes;
+    return std::move(reception.bytes);
 }
 
 int CurlNet::reachability(const Text& host, int waitMilliseconds) {

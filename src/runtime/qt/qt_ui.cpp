@@ -45,26 +45,10 @@ GraphicButton& QtUi::graphicButton(UnitName name) { return findUnit<QtGraphicBut
 Timer& QtUi::timer(UnitName name) { return findUnit<QtTimer>(units_, name); }
 FileDialog& QtUi::fileDialog(UnitName name) { return findUnit<QtFileDialog>(units_, name); }
 
-int QtUi::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
-    const bool yesNo = buttons == MessageButtons::yesNo;
-    std::optional<QMessageBox::StandardButton> press;
-    if (script_.active) {
-        script_.shownBoxes.push_back({text, title, static_cast<std::uint32_t>(buttons)});
-        const int answer = script_.takeAnswer().value_or(yesNo ? answerNo : answerOk);
-        press = answer == answerYes  ? QMessageBox::Yes
-                : answer == answerNo ? QMessageBox::No
-                                     : QMessageBox::Ok;
-    }
-    const QMessageBox::StandardButton pressed = showMessageBox(
-        {.owner = window_.get(),
-         .text = toQString(text),
-         .title = toQString(title),
-         .icon = QMessageBox::NoIcon,
-         .buttons = yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok},
-        press);
-    if (pressed == QMessageBox::Yes) return answerYes;
-    if (pressed == QMessageBox::No) return answerNo;
-    return answerOk;
+Answer QtUi::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
+    const BoxStyle style{.buttons = buttons};
+    return showMessageBox({window_.get(), toQString(text), toQString(title), style},
+                          script_.answerTo(text, title, style));
 }
 
 void QtUi::popUpMenu(UnitName menu, ScreenPoint at) {

@@ -33,7 +33,7 @@ public:
     GraphicButton& graphicButton(UnitName name) override;
     Timer& timer(UnitName name) override;
     FileDialog& fileDialog(UnitName name) override;
-    int messageBox(const Text& text, MessageButtons buttons, const Text& title) override;
+    Answer messageBox(const Text& text, MessageButtons buttons, const Text& title) override;
     void popUpMenu(UnitName menu, ScreenPoint at) override;
     ScreenPoint mousePosition() const override;
     void switchVisualStyle() override;

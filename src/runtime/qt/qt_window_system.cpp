@@ -86,22 +86,10 @@ WindowRecord QtWindowSystem::describeWindow(WindowHandle window) {
     return record;
 }
 
-int QtWindowSystem::messageBox(WindowHandle owner, const Text& text, const Text& title,
-                               std::uint32_t style) {
-    std::optional<QMessageBox::StandardButton> press;
-    const QMessageBox::StandardButtons buttons = win32Buttons(style);
-    if (script_.active) {
-        script_.shownBoxes.push_back({text, title, style});
-        const std::optional<int> answer = script_.takeAnswer();
-        press = answer ? buttonOfWin32Id(*answer) : win32FirstButton(style);
-    }
-    const QMessageBox::StandardButton pressed = showMessageBox({.owner = liveWidget(owner),
-                                                                .text = toQString(text),
-                                                                .title = toQString(title),
-                                                                .icon = win32Icon(style),
-                                                                .buttons = buttons},
-                                                               press);
-    return win32ButtonId(pressed);
+Answer QtWindowSystem::messageBox(WindowHandle owner, const Text& text, const Text& title,
+                                  BoxStyle style) {
+    return showMessageBox({liveWidget(owner), toQString(text), toQString(title), style},
+                          script_.answerTo(text, title, style));
 }
 
 }  // namespace tesmolen

@@ -1,6 +1,6 @@
 #include "runtime/win32/message_box.hpp"
 
-#include "runtime/codepage.hpp"
+#include "runtime/wide_text.hpp"
 
 namespace tesmolen {
 
@@ -43,60 +43,53 @@ private:
     HHOOK hook_;
 };
 
-bool styleHasButton(std::uint32_t style, int id) {
-    switch (style & MB_TYPEMASK) {
-        case MB_OKCANCEL:
-            return id == IDOK || id == IDCANCEL;
-        case MB_ABORTRETRYIGNORE:
-            return id == IDABORT || id == IDRETRY || id == IDIGNORE;
-        case MB_YESNOCANCEL:
-            return id == IDYES || id == IDNO || id == IDCANCEL;
-        case MB_YESNO:
-            return id == IDYES || id == IDNO;
-        case MB_RETRYCANCEL:
-            return id == IDRETRY || id == IDCANCEL;
+UINT styleBits(BoxStyle style) {
+    return (style.buttons == MessageButtons::yesNo ? MB_YESNO : MB_OK) |
+           (style.icon == MessageIcon::information ? MB_ICONINFORMATION : 0);
+}
+
+int buttonId(Answer answer) {
+    switch (answer) {
+        case Answer::yes:
+            return IDYES;
+        case Answer::no:
+            return IDNO;
+        case Answer::ok:
+            return IDOK;
+        case Answer::none:
+            break;
+    }
+    return 0;
+}
+
+Answer answerOf(int buttonId) {
+    switch (buttonId) {
+        case IDYES:
+            return Answer::yes;
+        case IDNO:
+            return Answer::no;
+        case IDOK:
+            return Answer::ok;
         default:
-            return id == IDOK;
+            return Answer::none;
     }
 }
 
 }  // namespace
 
-int firstButtonOfStyle(std::uint32_t style) {
-    switch (style & MB_TYPEMASK) {
-        case MB_ABORTRETRYIGNORE:
-            return IDABORT;
-        case MB_YESNOCANCEL:
-        case MB_YESNO:
-            return IDYES;
-        case MB_RETRYCANCEL:
-            return IDRETRY;
-        default:
-            return IDOK;
-    }
-}
-
 ShowMessageBox scriptedMessageBoxes(DialogScript& script) {
-    return [&script](HWND owner, const std::wstring& text, const std::wstring& title, UINT style) {
-        MessageBoxRequest request{owner, wideToGbk(text), wideToGbk(title), style};
-        std::optional<int> press;
-        if (script.active) {
-            script.shownBoxes.push_back({request.text, request.title, style});
-            press = script.takeAnswer().value_or(firstButtonOfStyle(style));
-        }
-        return showMessageBox(request, press);
+    return [&script](const MessageBoxRequest& request) {
+        return showMessageBox(request, script.answerTo(request.text, request.title, request.style));
     };
 }
 
-int showMessageBox(const MessageBoxRequest& request, std::optional<int> press) {
+Answer showMessageBox(const MessageBoxRequest& request, std::optional<Answer> press) {
     const std::wstring text = gbkToWide(request.text);
     const std::wstring title = gbkToWide(request.title);
     std::optional<PressHook> hook;
-    if (press) {
-        hook.emplace(styleHasButton(request.style, *press) ? *press
-                                                           : firstButtonOfStyle(request.style));
-    }
-    return MessageBoxW(request.owner, text.c_str(), title.c_str(), request.style);
+    if (press) hook.emplace(buttonId(*press));
+    return answerOf(
+        MessageBoxW(request.owner, text.c_str(), title.c_str(), styleBits(request.style)));
 }
 
 }  // namespace tesmolen

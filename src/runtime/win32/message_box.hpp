@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include <cstdint>
+#include <functional>
 #include <optional>
 
+#include "runtime/box_style.hpp"
 #include "runtime/dialog_script.hpp"
 #include "runtime/text.hpp"
-#include "runtime/win32/win32_window_system.hpp"
 
 namespace tesmolen {
 
@@ -15,20 +15,20 @@ struct MessageBoxRequest {
     HWND owner = nullptr;
     Text text;
     Text title;
-    // Win32 style bits: buttons and icon.
-    std::uint32_t style = MB_OK;
+    BoxStyle style;
 };
 
-// Shows the system's modal box (MessageBoxW) and returns the id of the button that closed it,
-// 0 when the box could not be shown. With press, the box is pressed with that button id as soon
-// as it is up; with its first button when it has no such button.
-int showMessageBox(const MessageBoxRequest& request, std::optional<int> press = std::nullopt);
+// Shows the system's modal box (MessageBoxW) and returns the answer that closed it,
+// Answer::none when the box could not be shown. With press, the box is pressed with that answer
+// as soon as it is up; it must be one the box offers.
+Answer showMessageBox(const MessageBoxRequest& request, std::optional<Answer> press = std::nullopt);
+
+// Shows a message box; the window's test hooks put their own in place of showMessageBox to
+// answer boxes without a person.
+using ShowMessageBox = std::function<Answer(const MessageBoxRequest& request)>;
 
 // Message boxes for the desktop's windows, answered from the script while it is active: each box
-// is recorded, shown, and pressed with the next answer (a Win32 button id) or its first button.
+// is recorded, shown, and pressed with the next answer or its cautious one.
 ShowMessageBox scriptedMessageBoxes(DialogScript& script);
-
-// The id of the first button of a box of this style, which is its default.
-int firstButtonOfStyle(std::uint32_t style);
 
 }  // namespace tesmolen

@@ -9,6 +9,7 @@
 #include <shlwapi.h>
 // clang-format on
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -60,8 +61,16 @@ private:
     bool started_ = false;
 };
 
-int asTimeout(std::chrono::milliseconds time) {
-    return static_cast<int>(time.count());
+// Every wait of WinHTTP, at most the answer wait and never past the deadline.
+void limitWaits(HINTERNET request, const NetLimits& limits, Clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const int wait =
+        static_cast<int>(std::clamp(left, std::chrono::milliseconds(1), limits.answerWait).count());
+    WinHttpSetTimeouts(request, wait, wait, wait, wait);
+    // The wait for the reply's head is a timeout of its own.
+    DWORD response = static_cast<DWORD>(wait);
+    WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &response, sizeof response);
 }
 
 std::chrono::milliseconds elapsedSince(Clock::time_point start) {
@@ -173,16 +182,16 @@ std::wstring resolved(const std::wstring& base, const std::wstring& location) {
 }
 
 // The body of a successful reply, as long as it stays within the limits.
-Bytes body(HINTERNET request, Clock::time_point deadline) {
+Bytes body(HINTERNET request, const NetLimits& limits, Clock::time_point deadline) {
     const std::optional<DWORD> length = numberHeader(request, WINHTTP_QUERY_CONTENT_LENGTH);
-    if (length && *length > Win32Net::maximumBytes) return {};
+    if (length && *length > limits.bytes) return {};
     Bytes bytes;
     for (;;) {
         if (Clock::now() > deadline) return {};
         DWORD available = 0;
         if (!WinHttpQueryDataAvailable(request, &available)) return {};
         if (available == 0) break;
-        if (bytes.size() + available > Win32Net::maximumBytes) return {};
+        if (bytes.size() + available > limits.bytes) return {};
         const size_t before = bytes.size();
         bytes.resize(before + available);
         DWORD read = 0;
@@ -195,7 +204,8 @@ Bytes body(HINTERNET request, Clock::time_point deadline) {
 
 // One GET of an http or https address. Redirects are followed by the caller, so that each hop
 // is checked like the first.
-Reply fetch(HINTERNET session, const std::wstring& address, Clock::time_point deadline) {
+Reply fetch(HINTERNET session, const std::wstring& address, const NetLimits& limits,
+            Clock::time_point deadline) {
     URL_COMPONENTS parts{};
     parts.dwStructSize = sizeof parts;
     parts.dwHostNameLength = static_cast<DWORD>(-1);
@@ -216,6 +226,7 @@ Reply fetch(HINTERNET session, const std::wstring& address, Clock::time_point de
                                               WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
                                               secure));
     if (!request) return {};
+    limitWaits(request.get(), limits, deadline);
     DWORD noRedirects = WINHTTP_DISABLE_REDIRECTS;
     WinHttpSetOption(request.get(), WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects,
                      sizeof noRedirects);
@@ -230,7 +241,7 @@ Reply fetch(HINTERNET session, const std::wstring& address, Clock::time_point de
         return {{}, resolved(address, textHeader(request.get(), WINHTTP_QUERY_LOCATION))};
     }
     if (*status < 200 || *status > 299) return {};
-    return {body(request.get(), deadline), {}};
+    return {body(request.get(), limits, deadline), {}};
 }
 
 }  // namespace
@@ -240,28 +251,19 @@ struct Win32Net::Session {
     Internet http;
 };
 
-Win32Net::Win32Net(std::chrono::milliseconds answerTimeout, std::chrono::milliseconds totalTimeout)
-    : session_(std::make_unique<Session>()), totalTimeout_(totalTimeout) {
+Win32Net::Win32Net(NetLimits limits) : session_(std::make_unique<Session>()), limits_(limits) {
     session_->http.reset(WinHttpOpen(L"Tesmolen", WINHTTP_ACCESS_TYPE_NO_PROXY,
                                      WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
-    if (session_->http) {
-        const int answer = asTimeout(answerTimeout);
-        WinHttpSetTimeouts(session_->http.get(), answer, answer, answer, answer);
-        // The wait for the reply's head is a timeout of its own.
-        DWORD response = static_cast<DWORD>(answer);
-        WinHttpSetOption(session_->http.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &response,
-                         sizeof response);
-    }
 }
 
 Win32Net::~Win32Net() = default;
 
 Bytes Win32Net::httpRead(const Text& url) {
     if (!session_->http || url.empty()) return {};
-    const auto deadline = Clock::now() + totalTimeout_;
+    const auto deadline = Clock::now() + limits_.total;
     std::wstring address = gbkToWide(url);
-    for (int redirects = 0; redirects <= maximumRedirects; ++redirects) {
-        Reply reply = fetch(session_->http.get(), address, deadline);
+    for (int redirects = 0; redirects <= limits_.redirects; ++redirects) {
+        Reply reply = fetch(session_->http.get(), address, limits_, deadline);
         if (reply.location.empty()) return std::move(reply.bytes);
         address = std::move(reply.location);
     }

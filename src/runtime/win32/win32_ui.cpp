@@ -45,17 +45,9 @@ FileDialog& Win32Ui::fileDialog(UnitName name) {
     return findUnit<Win32FileDialog>(units_, name);
 }
 
-int Win32Ui::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
-    const bool yesNo = buttons == MessageButtons::yesNo;
-    const std::uint32_t style = yesNo ? MB_YESNO : MB_OK;
-    std::optional<int> press;
-    if (script_.active) {
-        script_.shownBoxes.push_back({text, title, style});
-        // The caller's numbers are the button ids less one.
-        press = script_.takeAnswer().value_or(yesNo ? answerNo : answerOk) + 1;
-    }
-    const int pressed = showMessageBox({window_, text, title, style}, press);
-    return pressed == 0 ? answerOk : pressed - 1;
+Answer Win32Ui::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
+    const BoxStyle style{.buttons = buttons};
+    return showMessageBox({window_, text, title, style}, script_.answerTo(text, title, style));
 }
 
 void Win32Ui::popUpMenu(UnitName menu, ScreenPoint at) {

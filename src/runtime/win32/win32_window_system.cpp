@@ -28,10 +28,6 @@ BOOL CALLBACK visitWindow(HWND window, LPARAM visit) {
 
 }  // namespace
 
-int systemMessageBox(HWND owner, const std::wstring& text, const std::wstring& title, UINT style) {
-    return MessageBoxW(owner, text.c_str(), title.c_str(), style);
-}
-
 Win32WindowSystem::Win32WindowSystem(ShowMessageBox show) : show_(std::move(show)) {}
 
 std::uint32_t Win32WindowSystem::currentProcessId() const {
@@ -58,9 +54,9 @@ WindowRecord Win32WindowSystem::describeWindow(WindowHandle window) {
     return record;
 }
 
-int Win32WindowSystem::messageBox(WindowHandle owner, const Text& text, const Text& title,
-                                  std::uint32_t style) {
-    return show_(windowOf(owner), gbkToWide(text), gbkToWide(title), style);
+Answer Win32WindowSystem::messageBox(WindowHandle owner, const Text& text, const Text& title,
+                                     BoxStyle style) {
+    return show_({windowOf(owner), text, title, style});
 }
 
 }  // namespace tesmolen

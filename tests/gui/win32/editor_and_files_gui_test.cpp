@@ -106,7 +106,7 @@ TEST_F(EditorAndFilesInTheWindow, BackupAndRestoreThroughTheMenu) {
     click(unit::backupRestoreButton);
     ASSERT_EQ(ui.poppedUpMenus().size(), 1u);
     EXPECT_TRUE(ui.poppedUpMenus()[0] == unit::backupRestoreMenu);
-    ui.dialogScript().answers.push_back(answerYes);
+    ui.dialogScript().answers.push_back(Answer::yes);
     choose(unit::backupItem);
     EXPECT_EQ(decodeText(temp.read("bak.ad"), "Tesmolen"), hosts);
     ASSERT_EQ(boxes().size(), 2u);
@@ -115,7 +115,7 @@ TEST_F(EditorAndFilesInTheWindow, BackupAndRestoreThroughTheMenu) {
     temp.write("hosts", composeRuleBlock(ruleC()));
     click(unit::readButton);
     ASSERT_EQ(bodies(), (std::vector<Text>{ruleC()}));
-    ui.dialogScript().answers.push_back(answerYes);
+    ui.dialogScript().answers.push_back(Answer::yes);
     choose(unit::restoreItem);
     EXPECT_EQ(bodies(), (std::vector<Text>{ruleA(), ruleB()}));
     EXPECT_EQ(shownRows(), 2);
@@ -127,7 +127,7 @@ TEST_F(EditorAndFilesInTheWindow, DeleteAllEmptiesAndHidesTheList) {
     ui.selectPage(1);
     click(unit::readButton);
     ASSERT_EQ(shownRows(), 2);
-    ui.dialogScript().answers.push_back(answerYes);
+    ui.dialogScript().answers.push_back(Answer::yes);
     click(unit::deleteAllButton);
     EXPECT_EQ(shownRows(), 0);
     EXPECT_FALSE(IsWindowVisible(control(unit::ruleList)));

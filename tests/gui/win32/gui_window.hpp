@@ -52,10 +52,9 @@ protected:
     FakeShell shell;
     DialogScript ownedBoxes;
     std::vector<HWND> ownersOfOwnedBoxes;
-    Win32WindowSystem windows{[this](HWND owner, const std::wstring& text,
-                                     const std::wstring& title, UINT style) {
-        ownersOfOwnedBoxes.push_back(owner);
-        return scriptedMessageBoxes(ownedBoxes)(owner, text, title, style);
+    Win32WindowSystem windows{[this](const MessageBoxRequest& request) {
+        ownersOfOwnedBoxes.push_back(request.owner);
+        return scriptedMessageBoxes(ownedBoxes)(request);
     }};
     TempFolder temp;
     Program program{{}, ui, net, shell, windows, {}};

@@ -52,7 +52,7 @@ TEST_F(RulesInTheWindow, ReadingAFileWithoutRulesReportsAndUncoversTheHint) {
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, readFailedMessage());
     EXPECT_EQ(boxes()[0].title, "Tesmolen");
-    EXPECT_EQ(boxes()[0].style, static_cast<std::uint32_t>(MB_OK));
+    EXPECT_EQ(boxes()[0].style, BoxStyle{});
 }
 
 TEST_F(RulesInTheWindow, RightClickDeleteThroughTheMenuThenSave) {
@@ -64,14 +64,14 @@ TEST_F(RulesInTheWindow, RightClickDeleteThroughTheMenuThenSave) {
     ASSERT_EQ(ui.poppedUpMenus().size(), 1u);
     EXPECT_TRUE(ui.poppedUpMenus()[0] == unit::listMenu);
 
-    ui.dialogScript().answers.push_back(answerYes);
+    ui.dialogScript().answers.push_back(Answer::yes);
     choose(unit::deleteEntryItem);
     EXPECT_EQ(bodies(), (std::vector<Text>{ruleA(), ruleC()}));
     ASSERT_EQ(shownRows(), 2);
     EXPECT_EQ(shownCell(1, 0), L"3") << "the numbers keep their gap";
     EXPECT_EQ(shownCell(1, 1), L"C代码开始");
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].style, static_cast<std::uint32_t>(MB_YESNO));
+    EXPECT_EQ(boxes()[0].style, BoxStyle{.buttons = MessageButtons::yesNo});
 
     click(unit::saveButton);
     EXPECT_EQ(temp.read("hosts"), composeRuleBlock(ruleA()) + composeRuleBlock(ruleC()));
@@ -80,7 +80,7 @@ TEST_F(RulesInTheWindow, RightClickDeleteThroughTheMenuThenSave) {
     ASSERT_EQ(ownedBoxes.shownBoxes.size(), 1u);
     EXPECT_EQ(ownedBoxes.shownBoxes[0].text, savedMessage());
     EXPECT_EQ(ownedBoxes.shownBoxes[0].title, "Tesmolen");
-    EXPECT_EQ(ownedBoxes.shownBoxes[0].style, 0x40u);
+    EXPECT_EQ(ownedBoxes.shownBoxes[0].style, informationReport);
     EXPECT_EQ(ownersOfOwnedBoxes, (std::vector<HWND>{ui.mainWindow()}))
         << "the first top-level window of the process is the main window";
     EXPECT_TRUE(program.state.windowList.empty());
@@ -93,7 +93,7 @@ TEST_F(RulesInTheWindow, RightClickDeleteThroughTheMenuThenSave) {
 TEST_F(RulesInTheWindow, NoToTheDeleteQuestionKeepsTheRow) {
     clickReadOver(composeRuleBlock(ruleA()) + composeRuleBlock(ruleB()));
     rightClickRow(0);
-    ui.dialogScript().answers.push_back(6);
+    ui.dialogScript().answers.push_back(Answer::no);
     choose(unit::deleteEntryItem);
     EXPECT_EQ(bodies(), (std::vector<Text>{ruleA(), ruleB()}));
     EXPECT_EQ(shownRows(), 2);

@@ -47,7 +47,7 @@ TEST(TheProgramAtStart, EndsAfterOneMessageWhenTheMakersHostsDoNotAnswer) {
     EXPECT_EQ(box.text,
               "\xC1\xAC\xBD\xD3\xB7\xFE\xCE\xF1\xC6\xF7\xCA\xA7\xB0\xDC");  // 连接服务器失败
     EXPECT_EQ(box.title, "Tesmolen");
-    EXPECT_EQ(box.style, static_cast<std::uint32_t>(MB_OK));
+    EXPECT_EQ(box.style, BoxStyle{});
     EXPECT_FALSE(IsWindowVisible(ui.mainWindow())) << "the window never opens";
 }
 

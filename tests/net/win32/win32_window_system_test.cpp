@@ -79,24 +79,19 @@ TEST(Win32WindowSystem, LongTitlesAndClassNamesAreCutWithoutSplittingACharacter)
     EXPECT_EQ(gone.title, "");
 }
 
-TEST(Win32WindowSystem, MessageBoxesGoThroughTheGivenFunctionInWideText) {
-    HWND owner = nullptr;
-    std::wstring text;
-    std::wstring title;
-    UINT style = 0;
-    Win32WindowSystem windows([&](HWND o, const std::wstring& t, const std::wstring& c, UINT s) {
-        owner = o;
-        text = t;
-        title = c;
-        style = s;
-        return IDNO;
+TEST(Win32WindowSystem, MessageBoxesGoThroughTheGivenFunction) {
+    MessageBoxRequest shown;
+    Win32WindowSystem windows([&](const MessageBoxRequest& request) {
+        shown = request;
+        return Answer::no;
     });
     const OwnWindow own(L"Tesmolen");
-    EXPECT_EQ(windows.messageBox(own.handle(), gbk(u8"保存成功"), "Tesmolen", 0x24), IDNO);
-    EXPECT_EQ(owner, own.get());
-    EXPECT_EQ(text, L"\u4fdd\u5b58\u6210\u529f");
-    EXPECT_EQ(title, L"Tesmolen");
-    EXPECT_EQ(style, 0x24u);
+    EXPECT_EQ(windows.messageBox(own.handle(), gbk(u8"保存成功"), "Tesmolen", informationReport),
+              Answer::no);
+    EXPECT_EQ(shown.owner, own.get());
+    EXPECT_EQ(shown.text, gbk(u8"保存成功"));
+    EXPECT_EQ(shown.title, "Tesmolen");
+    EXPECT_EQ(shown.style, informationReport);
 }
 
 struct OwnedBoxSearch {
@@ -130,13 +125,13 @@ TEST(Win32WindowSystem, TheSystemMessageBoxIsOwnedByTheGivenWindow) {
     const OwnWindow own(L"Tesmolen");
     std::wstring boxTitle;
     std::thread presser(pressYesOnOwnedBox, own.get(), std::ref(boxTitle));
-    const int pressed =
-        windows.messageBox(own.handle(), gbk(u8"网盘下载需要提取码"),
-                           "Tesmolen " + gbk(u8"友情提醒"), MB_YESNO | MB_ICONINFORMATION);
+    const Answer pressed = windows.messageBox(
+        own.handle(), gbk(u8"网盘下载需要提取码"), "Tesmolen " + gbk(u8"友情提醒"),
+        {.buttons = MessageButtons::yesNo, .icon = MessageIcon::information});
     presser.join();
     EXPECT_EQ(boxTitle, L"Tesmolen \u53cb\u60c5\u63d0\u9192")
         << "no box owned by the window appeared";
-    EXPECT_EQ(pressed, IDYES);
+    EXPECT_EQ(pressed, Answer::yes);
 }
 
 }  // namespace
