@@ -45,7 +45,7 @@ TEST_F(ElevatedSaveInTheWindow, TheWindowPaintsWhileTheSaveWaitsForTheHelper) {
     ReportList& list = ui.list(unit::ruleList);
     list.setCell(list.appendRow("1"), 1, rule);
 
-    const auto shown = testing::runUnprivileged([&] {
+    const auto shown = testing::runUnprivilegedOnThisThread([&] {
         // The desktop asks the window to repaint, as when the password dialog moves over it;
         // only the paints before the helper has taken the bytes count.
         PaintCounter counter(*ui.mainWindow());
