@@ -87,14 +87,7 @@ void QtUi::endProcess(int exitCode) {
 
 void QtUi::createMainWindow(RaiseEvent raise) {
     raise_ = std::move(raise);
-    built_ = WindowBuilder(windowLayout(),
-                           {.raise = [this](UnitName unit, UiEvent event) { this->raise(unit, event); },
-                            .raiseFromKeyboard =
-                                [this](UnitName unit, UiEvent event, QPoint at) {
-                                    raiseFromKeyboard(unit, event, at);
-                                },
-                            .looping = looping_,
-                            .script = script_})
+    built_ = WindowBuilder(windowLayout(), {.events = *this, .looping = looping_, .script = script_})
                  .build();
     selectPage(windowLayout().initialPage);
 }

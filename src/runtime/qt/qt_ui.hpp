@@ -15,7 +15,7 @@ class QTabBar;
 namespace tesmolen {
 
 // The main window on Qt Widgets, built unit by unit from the window layout.
-class QtUi : public Ui, public WindowRuntime {
+class QtUi : public Ui, public WindowRuntime, private WindowEvents {
 public:
     QtUi();
     ~QtUi() override;
@@ -50,10 +50,10 @@ public:
     DialogScript& dialogScript() { return script_; }
 
 private:
-    void raise(UnitName unit, UiEvent event);
+    void raise(UnitName unit, UiEvent event) override;
     // Raises an event asked for from the keyboard: while it runs, the mouse position is the
     // point the keyboard names, so that a pop-up menu opens there.
-    void raiseFromKeyboard(UnitName unit, UiEvent event, QPoint at);
+    void raiseFromKeyboard(UnitName unit, UiEvent event, QPoint at) override;
 
     BuiltWindow built_;
     RaiseEvent raise_;

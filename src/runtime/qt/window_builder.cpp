@@ -190,7 +190,7 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
         case UnitKind::button: {
             auto* button = new QPushButton(parent);
             QObject::connect(button, &QPushButton::clicked, button,
-                             [raise = hooks_.raise, name = spec.name] { raise(name, UiEvent::click); });
+                             [&events = hooks_.events, name = spec.name] { events.raise(name, UiEvent::click); });
             widget = button;
             unit = std::make_unique<QtUnit>(widget, "text", TextPlace::singleLine);
             break;
@@ -200,7 +200,7 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
         case UnitKind::timer: {
             auto* timer = new QTimer(built_.window.get());
             QObject::connect(timer, &QTimer::timeout, timer,
-                             [raise = hooks_.raise, name = spec.name] { raise(name, UiEvent::timerTick); });
+                             [&events = hooks_.events, name = spec.name] { events.raise(name, UiEvent::timerTick); });
             addUnit(spec, std::make_unique<QtTimer>(timer, spec.left, spec.top));
             return nullptr;
         }
@@ -290,17 +290,17 @@ QWidget* WindowBuilder::buildReportList(const UnitSpec& spec, QWidget* parent) {
     }
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(view, &QWidget::customContextMenuRequested, view,
-                     [raise = hooks_.raise, view, name = spec.name](const QPoint& at) {
+                     [&events = hooks_.events, view, name = spec.name](const QPoint& at) {
                          const QModelIndex row = view->indexAt(at);
                          if (row.isValid()) {
                              view->selectionModel()->setCurrentIndex(
                                  row,
                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
                          }
-                         raise(name, UiEvent::rightClick);
+                         events.raise(name, UiEvent::rightClick);
                      });
-    new ListMenuKeys(*view, [raise = hooks_.raiseFromKeyboard, name = spec.name](QPoint at) {
-        raise(name, UiEvent::rightClick, at);
+    new ListMenuKeys(*view, [&events = hooks_.events, name = spec.name](QPoint at) {
+        events.raiseFromKeyboard(name, UiEvent::rightClick, at);
     });
     applyLook(view, spec);
     // A click gives the list the keyboard, so that the arrows, Home, End and the page keys move
@@ -318,7 +318,7 @@ QWidget* WindowBuilder::buildPictureButton(const UnitSpec& spec, QWidget* parent
                            QPixmap(QString::fromUtf8(spec.pictures[slot])));
     }
     QObject::connect(button, &PictureButton::clicked, button,
-                     [raise = hooks_.raise, name = spec.name] { raise(name, UiEvent::click); });
+                     [&events = hooks_.events, name = spec.name] { events.raise(name, UiEvent::click); });
     applyLook(button, spec);
     addUnit(spec, std::make_unique<QtGraphicButton>(button));
     return button;
@@ -337,7 +337,7 @@ void WindowBuilder::buildMenus() {
         for (UnitName item : spec.items) {
             QAction* action = menu->addAction(toQString(item));
             QObject::connect(action, &QAction::triggered, menu,
-                             [raise = hooks_.raise, item] { raise(item, UiEvent::chosen); });
+                             [&events = hooks_.events, item] { events.raise(item, UiEvent::chosen); });
         }
         built_.menus[std::u8string(spec.name)] = menu;
     }

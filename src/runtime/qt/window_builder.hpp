@@ -2,7 +2,6 @@
 
 #include <QPoint>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -11,7 +10,6 @@
 #include "runtime/events.hpp"
 #include "runtime/qt/qt_units.hpp"
 #include "runtime/unit_table.hpp"
-#include "runtime/window_runtime.hpp"
 #include "ui/layout.hpp"
 
 class QMenu;
@@ -33,12 +31,21 @@ struct BuiltWindow {
     QTabBar* tabBar = nullptr;
 };
 
-// What the built window reaches of the one that runs it: where the units' events go, whether
-// its message loop runs, and the script that answers its dialogs.
-struct WindowHooks {
-    RaiseEvent raise;
+// Where the built window's events go: the window that runs it.
+class WindowEvents {
+public:
+    virtual void raise(UnitName unit, UiEvent event) = 0;
     // An event asked for from the keyboard, with the point the keyboard names.
-    std::function<void(UnitName, UiEvent, QPoint)> raiseFromKeyboard;
+    virtual void raiseFromKeyboard(UnitName unit, UiEvent event, QPoint at) = 0;
+
+protected:
+    ~WindowEvents() = default;
+};
+
+// What the built window reaches of the one that runs it: where its events go, whether its
+// message loop runs, and the script that answers its dialogs.
+struct WindowHooks {
+    WindowEvents& events;
     const bool& looping;
     DialogScript& script;
 };
