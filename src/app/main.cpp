@@ -33,6 +33,7 @@ int main() {
 #include "runtime/qt/curl_net.hpp"
 #include "runtime/qt/desktop_shell.hpp"
 #include "runtime/qt/installed_hosts_writer.hpp"
+#include "runtime/qt/qt_elevated_writer.hpp"
 #include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/qt_window_system.hpp"
@@ -44,12 +45,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromUtf8(product::version));
     application.setProperty("applicationDescription", toQString(product::description));
 
-    useInstalledHostsWriter();
     QtUi ui;
     CurlNet net;
     DesktopShell shell;
     QtWindowSystem windows;
-    return runApplication(ui, {ui, net, shell, windows}, defaultStoredValues(), eventBindings());
+    QtElevatedWriter elevatedWriter(installedHostsWriter());
+    return runApplication(ui, {ui, net, shell, windows, elevatedWriter}, defaultStoredValues(),
+                          eventBindings());
 }
 
 #endif

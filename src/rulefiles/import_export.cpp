@@ -72,7 +72,8 @@ void exportRuleFile(Program& program) {
     if (!dialog.show()) return;
 
     const Text editorText = program.ui.unit(unit::previewBox).text();
-    if (!writeWholeFile(dialog.chosenFile(), encodeText(editorText, program.state.titleText))) {
+    if (!writeWholeFile(dialog.chosenFile(), encodeText(editorText, program.state.titleText),
+                        program.elevatedWriter)) {
         report(program, exportFailedMessage());
     }
 }

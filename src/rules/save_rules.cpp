@@ -28,13 +28,13 @@ void saveRules(Program& program) {
     // or that holds a zero byte, is not saved over: its own text would be lost. A missing file
     // has none.
     const Text& path = program.state.hostsPath;
-    putBackInterruptedWrite(path);
+    putBackInterruptedWrite(path, program.elevatedWriter);
     std::optional<Bytes> onDisk = readWholeFileIfReadable(path);
     std::optional<Text> hostsText;
     if (onDisk || nothingAt(path)) {
         hostsText = savedHostsText(std::move(onDisk).value_or(Bytes{}), program.ui.list(unit::ruleList));
     }
-    if (!hostsText || !writeWholeFile(path, *hostsText)) {
+    if (!hostsText || !writeWholeFile(path, *hostsText, program.elevatedWriter)) {
         report(program, saveFailedMessage());
         return;
     }

@@ -1,5 +1,17 @@
 #include "runtime/elevated_write.hpp"
 
+namespace tesmolen {
+
+ElevatedWriter& noElevatedWriter() {
+    struct None : ElevatedWriter {
+        bool write(const Text&, std::string_view) override { return false; }
+    };
+    static None none;
+    return none;
+}
+
+}  // namespace tesmolen
+
 #ifndef _WIN32
 
 #include <fcntl.h>
@@ -22,11 +34,6 @@ namespace tesmolen {
 namespace fs = std::filesystem;
 
 namespace {
-
-ElevatedWriter& elevatedWriter() {
-    static ElevatedWriter writer;
-    return writer;
-}
 
 fs::path sameFile(const Text& path) {
     std::error_code ec;
@@ -92,15 +99,10 @@ bool runWithInput(const std::vector<std::string>& command, std::string_view byte
 
 }  // namespace
 
-void setElevatedWriter(ElevatedWriter writer) {
-    elevatedWriter() = std::move(writer);
-}
-
-bool writeThroughElevatedWriter(const Text& path, std::string_view bytes) {
-    const ElevatedWriter& writer = elevatedWriter();
-    if (writer.command.empty() || ::geteuid() == 0) return false;
-    if (sameFile(path) != sameFile(writer.path)) return false;
-    return runWithInput(writer.command, bytes);
+bool CommandWriter::write(const Text& path, std::string_view bytes) {
+    if (command_.command.empty() || ::geteuid() == 0) return false;
+    if (sameFile(path) != sameFile(command_.path)) return false;
+    return runWithInput(command_.command, bytes);
 }
 
 }  // namespace tesmolen

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/elevated_write.hpp"
 #include "runtime/text.hpp"
 
 namespace tesmolen {
@@ -38,8 +39,11 @@ bool nothingAt(const Text& path);
 // user's link in a sticky folder that everyone may write). Where a rename cannot replace the file
 // (a bind-mounted file, a folder the user may not write, on Windows a file held open), the file is
 // rewritten in place, its old bytes kept meanwhile (interrupted_write.hpp), and put back as they
-// were if that write fails. True when the bytes reached the file.
-bool writeWholeFile(const Text& path, std::string_view bytes);
+// were if that write fails. On POSIX systems a write that the system refuses to this user goes to
+// the elevated writer; on Windows the program runs as administrator and has none. True when the
+// bytes reached the file.
+bool writeWholeFile(const Text& path, std::string_view bytes,
+                    ElevatedWriter& elevated = noElevatedWriter());
 
 #ifndef _WIN32
 // The same for a system file, written by its privileged writer: the new file has no name until

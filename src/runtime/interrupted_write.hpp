@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "runtime/elevated_write.hpp"
 #include "runtime/text.hpp"
 
 namespace tesmolen {
@@ -19,7 +20,8 @@ std::filesystem::path interruptedWriteCopy(const std::filesystem::path& file);
 std::optional<Bytes> leftOverCopyOf(const std::filesystem::path& file);
 
 // Called before a save reads the file: when a rewrite of it was cut short, puts the old bytes
-// back and removes the copy. The file's links are followed as a whole-file write follows them.
-void putBackInterruptedWrite(const Text& path);
+// back and removes the copy. The file's links are followed, and a write refused to this user is
+// handed to the elevated writer, as a whole-file write does.
+void putBackInterruptedWrite(const Text& path, ElevatedWriter& elevated = noElevatedWriter());
 
 }  // namespace tesmolen

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "runtime/elevated_write.hpp"
 #include "runtime/net.hpp"
 #include "runtime/shell.hpp"
 #include "runtime/text.hpp"
@@ -43,6 +44,8 @@ struct Program {
     Shell& shell;
     WindowSystem& windows;
     StoredValues stored;
+    // Writes the hosts file for a user the system refuses it to.
+    ElevatedWriter& elevatedWriter = noElevatedWriter();
 };
 
 }  // namespace tesmolen

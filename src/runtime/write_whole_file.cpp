@@ -277,7 +277,8 @@ bool replaceInPlace(const fs::path& target, std::string_view bytes, int& refusal
     return written && closed;
 }
 
-bool writeFile(const Text& path, std::string_view bytes, const WriteOptions& options) {
+bool writeFile(const Text& path, std::string_view bytes, const WriteOptions& options,
+               ElevatedWriter& elevated) {
     const std::optional<fs::path> target = followedTarget(nativePath(path));
     if (!target) return false;
     int refusal = 0;
@@ -288,17 +289,17 @@ bool writeFile(const Text& path, std::string_view bytes, const WriteOptions& opt
         return true;
     }
     // The system hosts file, written by a user: its helper may write it.
-    return (refusal == EACCES || refusal == EPERM) && writeThroughElevatedWriter(path, bytes);
+    return (refusal == EACCES || refusal == EPERM) && elevated.write(path, bytes);
 }
 
 }  // namespace
 
-bool writeWholeFile(const Text& path, std::string_view bytes) {
-    return writeFile(path, bytes, {.systemFile = false});
+bool writeWholeFile(const Text& path, std::string_view bytes, ElevatedWriter& elevated) {
+    return writeFile(path, bytes, {.systemFile = false}, elevated);
 }
 
 bool writeSystemFile(const Text& path, std::string_view bytes) {
-    return writeFile(path, bytes, {.systemFile = true});
+    return writeFile(path, bytes, {.systemFile = true}, noElevatedWriter());
 }
 
 std::optional<Bytes> leftOverCopyOf(const fs::path& file) {
@@ -309,7 +310,7 @@ std::optional<Bytes> leftOverCopyOf(const fs::path& file) {
     return readWholeFileIfReadable(pathText(copyPath));
 }
 
-void putBackInterruptedWrite(const Text& path) {
+void putBackInterruptedWrite(const Text& path, ElevatedWriter& elevated) {
     const std::optional<fs::path> target = followedTarget(nativePath(path));
     if (!target) return;
     const std::optional<Bytes> copy = leftOverCopyOf(*target);
@@ -317,7 +318,7 @@ void putBackInterruptedWrite(const Text& path) {
     // Rewritten in place, the copy is kept until the file is whole again.
     int refusal = 0;
     if (!replaceInPlace(*target, *copy, refusal) && (refusal == EACCES || refusal == EPERM)) {
-        writeThroughElevatedWriter(path, *copy);
+        elevated.write(path, *copy);
     }
 }
 

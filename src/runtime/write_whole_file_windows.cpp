@@ -226,12 +226,12 @@ std::optional<Bytes> leftOverCopyOf(const std::filesystem::path& file) {
     return readWholeFileIfReadable(pathText(copy));
 }
 
-void putBackInterruptedWrite(const Text& path) {
+void putBackInterruptedWrite(const Text& path, ElevatedWriter&) {
     const std::wstring target = nativePath(path).native();
     if (const std::optional<Bytes> copy = leftOverCopyOf(target)) replaceInPlace(target, *copy);
 }
 
-bool writeWholeFile(const Text& path, std::string_view bytes) {
+bool writeWholeFile(const Text& path, std::string_view bytes, ElevatedWriter&) {
     const std::wstring target = nativePath(path).native();
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;

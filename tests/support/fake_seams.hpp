@@ -1,10 +1,12 @@
 #pragma once
-// Fakes of the network, the shell and the desktop's windows.
+// Fakes of the network, the shell, the desktop's windows and the elevated writer.
 
 #include <deque>
 #include <map>
+#include <utility>
 #include <vector>
 
+#include "runtime/elevated_write.hpp"
 #include "runtime/net.hpp"
 #include "runtime/shell.hpp"
 #include "runtime/window_system.hpp"
@@ -20,6 +22,18 @@ public:
     std::map<Text, int> answeringHosts;   // host -> milliseconds; a missing host gives -1
     std::vector<Text> readUrls;
     std::vector<Text> testedHosts;
+};
+
+// Keeps what it was given to write and answers as told; by default, as a program without a
+// writer does.
+class FakeElevatedWriter : public ElevatedWriter {
+public:
+    bool write(const Text& path, std::string_view bytes) override {
+        writes.emplace_back(path, Bytes(bytes));
+        return answer;
+    }
+    std::vector<std::pair<Text, Bytes>> writes;  // path and bytes, in order
+    bool answer = false;
 };
 
 class FakeShell : public Shell {

@@ -35,8 +35,9 @@ struct TestProgram {
     FakeNet net;
     FakeShell shell;
     FakeWindowSystem windows;
+    FakeElevatedWriter elevatedWriter;
     TempFolder temp;
-    Program program{{}, ui, net, shell, windows, {}};
+    Program program{{}, ui, net, shell, windows, {}, elevatedWriter};
 
     FakeReportList& ruleList();
 };

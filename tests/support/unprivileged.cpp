@@ -2,6 +2,7 @@
 
 #include <grp.h>
 #include <pwd.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,6 +53,26 @@ std::optional<std::string> runUnprivileged(const std::function<std::string()>& w
     if (child < 0 || ::waitpid(child, &status, 0) != child) return std::nullopt;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
     return result;
+}
+
+std::optional<std::string> runUnprivilegedOnThisThread(const std::function<std::string()>& work) {
+    if (::geteuid() != 0) return work();
+    const passwd* nobody = ::getpwnam("nobody");
+    if (nobody == nullptr) return std::nullopt;
+    // The system calls change the calling thread alone, where the C library's wrappers would
+    // change every thread. The saved ids stay root's, so that the thread may take them back.
+    auto become = [](uid_t user, gid_t group) {
+        return ::syscall(SYS_setresgid, group, group, 0) == 0 &&
+               ::syscall(SYS_setresuid, user, user, 0) == 0;
+    };
+    struct BackToRoot {
+        ~BackToRoot() {
+            ::syscall(SYS_setresuid, 0, 0, 0);
+            ::syscall(SYS_setresgid, 0, 0, 0);
+        }
+    } backToRoot;
+    if (!become(nobody->pw_uid, nobody->pw_gid)) return std::nullopt;
+    return work();
 }
 
 void makeUnwritable(const std::string& file) {

@@ -29,31 +29,31 @@ QtUi::QtUi() {
 
 QtUi::~QtUi() {
     // The units only point at widgets; the window owns them.
-    units_.clear();
-    windowUnit_.reset();
-    window_.reset();
+    built_.units.clear();
+    built_.windowUnit.reset();
+    built_.window.reset();
 }
 
 Unit& QtUi::window() {
-    if (!windowUnit_) throw std::logic_error("the main window has not been created");
-    return *windowUnit_;
+    if (!built_.windowUnit) throw std::logic_error("the main window has not been created");
+    return *built_.windowUnit;
 }
 
-Unit& QtUi::unit(UnitName name) { return findUnit<QtUnit>(units_, name); }
-ReportList& QtUi::list(UnitName name) { return findUnit<QtReportList>(units_, name); }
-GraphicButton& QtUi::graphicButton(UnitName name) { return findUnit<QtGraphicButton>(units_, name); }
-Timer& QtUi::timer(UnitName name) { return findUnit<QtTimer>(units_, name); }
-FileDialog& QtUi::fileDialog(UnitName name) { return findUnit<QtFileDialog>(units_, name); }
+Unit& QtUi::unit(UnitName name) { return findUnit<QtUnit>(built_.units, name); }
+ReportList& QtUi::list(UnitName name) { return findUnit<QtReportList>(built_.units, name); }
+GraphicButton& QtUi::graphicButton(UnitName name) { return findUnit<QtGraphicButton>(built_.units, name); }
+Timer& QtUi::timer(UnitName name) { return findUnit<QtTimer>(built_.units, name); }
+FileDialog& QtUi::fileDialog(UnitName name) { return findUnit<QtFileDialog>(built_.units, name); }
 
 Answer QtUi::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
     const BoxStyle style{.buttons = buttons};
-    return showMessageBox({window_.get(), toQString(text), toQString(title), style},
+    return showMessageBox({built_.window.get(), toQString(text), toQString(title), style},
                           script_.answerTo(text, title, style));
 }
 
 void QtUi::popUpMenu(UnitName menu, ScreenPoint at) {
-    auto found = menus_.find(menu);
-    if (found == menus_.end()) noSuchUnit(menu);
+    auto found = built_.menus.find(menu);
+    if (found == built_.menus.end()) noSuchUnit(menu);
     found->second->popup(QPoint(at.x, at.y));
 }
 
@@ -71,10 +71,12 @@ void QtUi::endProcess(int exitCode) {
 
 void QtUi::createMainWindow(RaiseEvent raise) {
     raise_ = std::move(raise);
-    WindowBuilder(*this, windowLayout()).build();
+    built_ = WindowBuilder(windowLayout(), {.events = *this, .looping = looping_, .script = script_})
+                 .build();
+    selectPage(windowLayout().initialPage);
 }
 
-void QtUi::showMainWindow() { window_->show(); }
+void QtUi::showMainWindow() { built_.window->show(); }
 
 int QtUi::runMessageLoop() {
     looping_ = true;
@@ -83,29 +85,29 @@ int QtUi::runMessageLoop() {
     return endedWith_.value_or(exitCode);
 }
 
-QWidget* QtUi::mainWindow() const { return window_.get(); }
+QWidget* QtUi::mainWindow() const { return built_.window.get(); }
 
 QWidget* QtUi::widget(UnitName name) {
-    auto found = units_.find(name);
-    return found == units_.end() ? nullptr : found->second->widget();
+    auto found = built_.units.find(name);
+    return found == built_.units.end() ? nullptr : found->second->widget();
 }
 
 QMenu* QtUi::menu(UnitName name) const {
-    auto found = menus_.find(name);
-    return found == menus_.end() ? nullptr : found->second;
+    auto found = built_.menus.find(name);
+    return found == built_.menus.end() ? nullptr : found->second;
 }
 
 void QtUi::selectPage(int page) {
-    if (tabBar_ == nullptr) return;
-    tabBar_->setCurrentIndex(page);
+    if (built_.tabBar == nullptr) return;
+    built_.tabBar->setCurrentIndex(page);
     // Selecting the page that is already current signals nothing; show it all the same.
-    showCurrentPage(*tabBar_);
+    showCurrentPage(*built_.tabBar);
 }
 
 void QtUi::raise(UnitName unit, UiEvent event) {
     if (raise_) raise_(unit, event);
     // A handler's rows are in the lists' views when it returns.
-    for (auto& [name, qtUnit] : units_) {
+    for (auto& [name, qtUnit] : built_.units) {
         if (auto* list = dynamic_cast<QtReportList*>(qtUnit.get())) list->publishRows();
     }
 }

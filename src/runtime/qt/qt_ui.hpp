@@ -1,17 +1,12 @@
 #pragma once
 
 #include <QPoint>
-#include <QPointer>
 
-#include <map>
-#include <memory>
 #include <optional>
-#include <string>
 
 #include "runtime/dialog_script.hpp"
-#include "runtime/qt/qt_units.hpp"
+#include "runtime/qt/window_builder.hpp"
 #include "runtime/ui.hpp"
-#include "runtime/unit_table.hpp"
 #include "runtime/window_runtime.hpp"
 
 class QMenu;
@@ -20,7 +15,7 @@ class QTabBar;
 namespace tesmolen {
 
 // The main window on Qt Widgets, built unit by unit from the window layout.
-class QtUi : public Ui, public WindowRuntime {
+class QtUi : public Ui, public WindowRuntime, private WindowEvents {
 public:
     QtUi();
     ~QtUi() override;
@@ -50,23 +45,17 @@ public:
     // Null for a unit without a widget.
     QWidget* widget(UnitName name);
     QMenu* menu(UnitName name) const;
-    QTabBar* tabBar() const { return tabBar_; }
+    QTabBar* tabBar() const { return built_.tabBar; }
     void selectPage(int page);
     DialogScript& dialogScript() { return script_; }
 
 private:
-    friend class WindowBuilder;
-
-    void raise(UnitName unit, UiEvent event);
+    void raise(UnitName unit, UiEvent event) override;
     // Raises an event asked for from the keyboard: while it runs, the mouse position is the
     // point the keyboard names, so that a pop-up menu opens there.
-    void raiseFromKeyboard(UnitName unit, UiEvent event, QPoint at);
+    void raiseFromKeyboard(UnitName unit, UiEvent event, QPoint at) override;
 
-    std::unique_ptr<QWidget> window_;
-    std::unique_ptr<QtUnit> windowUnit_;
-    UnitTable<QtUnit> units_;
-    std::map<std::u8string, QMenu*, std::less<>> menus_;
-    QTabBar* tabBar_ = nullptr;
+    BuiltWindow built_;
     RaiseEvent raise_;
     DialogScript script_;
     std::optional<int> endedWith_;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "runtime/codepage.hpp"
 #include "runtime/qt/captioned_frame.hpp"
@@ -22,7 +23,6 @@
 #include "runtime/qt/one_line_rows.hpp"
 #include "runtime/qt/picture_button.hpp"
 #include "runtime/qt/qt_text.hpp"
-#include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/report_list_model.hpp"
 #include "runtime/qt/window_watcher.hpp"
 #include "ui/build_order.hpp"
@@ -110,9 +110,10 @@ void showCurrentPage(QTabBar& bar) {
     }
 }
 
-WindowBuilder::WindowBuilder(QtUi& ui, const WindowLayout& layout) : ui_(ui), layout_(layout) {}
+WindowBuilder::WindowBuilder(const WindowLayout& layout, WindowHooks hooks)
+    : layout_(layout), hooks_(std::move(hooks)) {}
 
-void WindowBuilder::build() {
+BuiltWindow WindowBuilder::build() {
     buildWindow();
     for (const UnitSpec* spec : unitsInBuildOrder(layout_)) {
         widgets_[std::u8string(spec->name)] =
@@ -120,25 +121,25 @@ void WindowBuilder::build() {
     }
     buildMenus();
     stackUnits();
-    ui_.selectPage(layout_.initialPage);
+    return std::move(built_);
 }
 
 void WindowBuilder::buildWindow() {
     const WindowSpec& spec = layout_.window;
-    ui_.window_ = std::make_unique<QWidget>(
+    built_.window = std::make_unique<QWidget>(
         nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                      Qt::WindowCloseButtonHint);
-    QWidget* window = ui_.window_.get();
+    QWidget* window = built_.window.get();
     QFont font = QApplication::font();
     font.setPixelSize(guiFontPixels);
     window->setFont(font);
     if (!spec.icon.empty()) window->setWindowIcon(QIcon(QString::fromUtf8(spec.icon)));
     window->move(spec.left, spec.top);
     window->setFixedSize(spec.outerWidth, spec.outerHeight);
-    new WindowWatcher(*window, QSize(spec.outerWidth, spec.outerHeight), ui_.looping_);
-    ui_.windowUnit_ = std::make_unique<QtUnit>(window, "windowTitle", TextPlace::singleLine);
-    ui_.windowUnit_->setText(gbk(spec.title));
+    new WindowWatcher(*window, QSize(spec.outerWidth, spec.outerHeight), hooks_.looping);
+    built_.windowUnit = std::make_unique<QtUnit>(window, "windowTitle", TextPlace::singleLine);
+    built_.windowUnit->setText(gbk(spec.title));
     widgets_[std::u8string()] = window;
 }
 
@@ -189,7 +190,7 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
         case UnitKind::button: {
             auto* button = new QPushButton(parent);
             QObject::connect(button, &QPushButton::clicked, button,
-                             [&ui = ui_, name = spec.name] { ui.raise(name, UiEvent::click); });
+                             [&events = hooks_.events, name = spec.name] { events.raise(name, UiEvent::click); });
             widget = button;
             unit = std::make_unique<QtUnit>(widget, "text", TextPlace::singleLine);
             break;
@@ -197,15 +198,15 @@ QWidget* WindowBuilder::buildWidget(const UnitSpec& spec, QWidget* parent) {
         case UnitKind::graphicButton:
             return buildPictureButton(spec, parent);
         case UnitKind::timer: {
-            auto* timer = new QTimer(ui_.window_.get());
+            auto* timer = new QTimer(built_.window.get());
             QObject::connect(timer, &QTimer::timeout, timer,
-                             [&ui = ui_, name = spec.name] { ui.raise(name, UiEvent::timerTick); });
+                             [&events = hooks_.events, name = spec.name] { events.raise(name, UiEvent::timerTick); });
             addUnit(spec, std::make_unique<QtTimer>(timer, spec.left, spec.top));
             return nullptr;
         }
         case UnitKind::commonDialog:
-            addUnit(spec, std::make_unique<QtFileDialog>(ui_.window_.get(), ui_.script_, spec.left,
-                                                         spec.top));
+            addUnit(spec, std::make_unique<QtFileDialog>(built_.window.get(), hooks_.script,
+                                                         spec.left, spec.top));
             return nullptr;
     }
     applyLook(widget, spec);
@@ -236,7 +237,7 @@ QWidget* WindowBuilder::buildTabControl(const UnitSpec& spec, QWidget* parent) {
         bar->setGeometry(0, 0, spec.width, tabStripHeight);
     }
     QObject::connect(bar, &QTabBar::currentChanged, tabControl, [bar] { showCurrentPage(*bar); });
-    ui_.tabBar_ = bar;
+    built_.tabBar = bar;
     return tabControl;
 }
 
@@ -289,17 +290,17 @@ QWidget* WindowBuilder::buildReportList(const UnitSpec& spec, QWidget* parent) {
     }
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(view, &QWidget::customContextMenuRequested, view,
-                     [&ui = ui_, view, name = spec.name](const QPoint& at) {
+                     [&events = hooks_.events, view, name = spec.name](const QPoint& at) {
                          const QModelIndex row = view->indexAt(at);
                          if (row.isValid()) {
                              view->selectionModel()->setCurrentIndex(
                                  row,
                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
                          }
-                         ui.raise(name, UiEvent::rightClick);
+                         events.raise(name, UiEvent::rightClick);
                      });
-    new ListMenuKeys(*view, [&ui = ui_, name = spec.name](QPoint at) {
-        ui.raiseFromKeyboard(name, UiEvent::rightClick, at);
+    new ListMenuKeys(*view, [&events = hooks_.events, name = spec.name](QPoint at) {
+        events.raiseFromKeyboard(name, UiEvent::rightClick, at);
     });
     applyLook(view, spec);
     // A click gives the list the keyboard, so that the arrows, Home, End and the page keys move
@@ -317,7 +318,7 @@ QWidget* WindowBuilder::buildPictureButton(const UnitSpec& spec, QWidget* parent
                            QPixmap(QString::fromUtf8(spec.pictures[slot])));
     }
     QObject::connect(button, &PictureButton::clicked, button,
-                     [&ui = ui_, name = spec.name] { ui.raise(name, UiEvent::click); });
+                     [&events = hooks_.events, name = spec.name] { events.raise(name, UiEvent::click); });
     applyLook(button, spec);
     addUnit(spec, std::make_unique<QtGraphicButton>(button));
     return button;
@@ -327,18 +328,18 @@ void WindowBuilder::addUnit(const UnitSpec& spec, std::unique_ptr<QtUnit> unit) 
     unit->setText(gbk(spec.content));
     unit->setVisible(spec.visible);
     unit->setEnabled(spec.enabled);
-    ui_.units_[std::u8string(spec.name)] = std::move(unit);
+    built_.units[std::u8string(spec.name)] = std::move(unit);
 }
 
 void WindowBuilder::buildMenus() {
     for (const MenuSpec& spec : layout_.menus) {
-        auto* menu = new QMenu(toQString(spec.name), ui_.window_.get());
+        auto* menu = new QMenu(toQString(spec.name), built_.window.get());
         for (UnitName item : spec.items) {
             QAction* action = menu->addAction(toQString(item));
             QObject::connect(action, &QAction::triggered, menu,
-                             [&ui = ui_, item] { ui.raise(item, UiEvent::chosen); });
+                             [&events = hooks_.events, item] { events.raise(item, UiEvent::chosen); });
         }
-        ui_.menus_[std::u8string(spec.name)] = menu;
+        built_.menus[std::u8string(spec.name)] = menu;
     }
 }
 
@@ -348,7 +349,7 @@ void WindowBuilder::stackUnits() {
         auto found = widgets_.find(spec->name);
         if (found != widgets_.end() && found->second != nullptr) found->second->raise();
     }
-    if (ui_.tabBar_ != nullptr) ui_.tabBar_->raise();
+    if (built_.tabBar != nullptr) built_.tabBar->raise();
 }
 
 }  // namespace tesmolen

@@ -18,51 +18,51 @@ Win32Ui::Win32Ui() {
 }
 
 Win32Ui::~Win32Ui() {
-    if (IsWindow(window_)) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
+    if (IsWindow(built_.window)) {
+        SetWindowLongPtrW(built_.window, GWLP_USERDATA, 0);
+        DestroyWindow(built_.window);
     }
 }
 
 Unit& Win32Ui::window() {
-    if (!windowUnit_) throw std::logic_error("the main window has not been created");
-    return *windowUnit_;
+    if (!built_.windowUnit) throw std::logic_error("the main window has not been created");
+    return *built_.windowUnit;
 }
 
 Unit& Win32Ui::unit(UnitName name) {
-    return findUnit<Win32Unit>(units_, name);
+    return findUnit<Win32Unit>(built_.units, name);
 }
 ReportList& Win32Ui::list(UnitName name) {
-    return findUnit<Win32ReportList>(units_, name);
+    return findUnit<Win32ReportList>(built_.units, name);
 }
 GraphicButton& Win32Ui::graphicButton(UnitName name) {
-    return findUnit<Win32GraphicButton>(units_, name);
+    return findUnit<Win32GraphicButton>(built_.units, name);
 }
 Timer& Win32Ui::timer(UnitName name) {
-    return findUnit<Win32Timer>(units_, name);
+    return findUnit<Win32Timer>(built_.units, name);
 }
 FileDialog& Win32Ui::fileDialog(UnitName name) {
-    return findUnit<Win32FileDialog>(units_, name);
+    return findUnit<Win32FileDialog>(built_.units, name);
 }
 
 Answer Win32Ui::messageBox(const Text& text, MessageButtons buttons, const Text& title) {
     const BoxStyle style{.buttons = buttons};
-    return showMessageBox({window_, text, title, style}, script_.answerTo(text, title, style));
+    return showMessageBox({built_.window, text, title, style}, script_.answerTo(text, title, style));
 }
 
 void Win32Ui::popUpMenu(UnitName menu, ScreenPoint at) {
-    auto found = menus_.find(menu);
-    if (found == menus_.end()) noSuchUnit(menu);
+    auto found = built_.menus.find(menu);
+    if (found == built_.menus.end()) noSuchUnit(menu);
     poppedUp_.emplace_back(menu);
     // A menu tracked for a window in the background would not close when the user clicks
     // elsewhere.
-    SetForegroundWindow(window_);
+    SetForegroundWindow(built_.window);
     // While the script answers, the menu is shown and closed at once; the test then sends the
     // item's command as a choice would.
-    if (script_.active) PostMessageW(window_, WM_CANCELMODE, 0, 0);
+    if (script_.active) PostMessageW(built_.window, WM_CANCELMODE, 0, 0);
     TrackPopupMenuEx(found->second.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x,
-                     at.y, window_, nullptr);
-    PostMessageW(window_, WM_NULL, 0, 0);
+                     at.y, built_.window, nullptr);
+    PostMessageW(built_.window, WM_NULL, 0, 0);
 }
 
 ScreenPoint Win32Ui::mousePosition() const {
@@ -73,11 +73,11 @@ ScreenPoint Win32Ui::mousePosition() const {
 
 void Win32Ui::switchVisualStyle() {
     // The controls were made in the classic look; from now on they take the system's theme.
-    for (auto& [name, unit] : units_) {
+    for (auto& [name, unit] : built_.units) {
         if (HWND control = unit->window()) SetWindowTheme(control, nullptr, nullptr);
     }
-    if (tabControl_ != nullptr) SetWindowTheme(tabControl_, nullptr, nullptr);
-    RedrawWindow(window_, nullptr, nullptr,
+    if (built_.tabControl != nullptr) SetWindowTheme(built_.tabControl, nullptr, nullptr);
+    RedrawWindow(built_.window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
@@ -88,12 +88,16 @@ void Win32Ui::endProcess(int exitCode) {
 
 void Win32Ui::createMainWindow(RaiseEvent raise) {
     raise_ = std::move(raise);
-    WindowBuilder(*this, windowLayout()).build();
+    built_ = WindowBuilder(windowLayout(), {.procedure = &Win32Ui::windowProcedure,
+                                            .procedureData = this,
+                                            .script = script_})
+                 .build();
+    selectPage(windowLayout().initialPage);
 }
 
 void Win32Ui::showMainWindow() {
-    ShowWindow(window_, SW_SHOWNORMAL);
-    UpdateWindow(window_);
+    ShowWindow(built_.window, SW_SHOWNORMAL);
+    UpdateWindow(built_.window);
 }
 
 int Win32Ui::runMessageLoop() {
@@ -108,7 +112,7 @@ int Win32Ui::runMessageLoop() {
         }
         if (got == -1) break;
         // Tab and the arrow keys move between the controls, as in a dialog.
-        if (IsWindow(window_) && IsDialogMessageW(window_, &message)) continue;
+        if (IsWindow(built_.window) && IsDialogMessageW(built_.window, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -117,34 +121,28 @@ int Win32Ui::runMessageLoop() {
 }
 
 HWND Win32Ui::windowOf(UnitName name) const {
-    auto found = units_.find(name);
-    return found == units_.end() ? nullptr : found->second->window();
+    auto found = built_.units.find(name);
+    return found == built_.units.end() ? nullptr : found->second->window();
 }
 
 void Win32Ui::selectPage(int page) {
-    if (tabControl_ == nullptr) return;
-    SendMessageW(tabControl_, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+    if (built_.tabControl == nullptr) return;
+    SendMessageW(built_.tabControl, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
     showCurrentPage();
 }
 
 int Win32Ui::menuItemId(UnitName item) const {
-    for (const auto& [id, name] : menuItems_) {
+    for (const auto& [id, name] : built_.menuItems) {
         if (name == item) return id;
     }
     return 0;
 }
 
 void Win32Ui::showCurrentPage() {
-    const auto current = static_cast<std::size_t>(SendMessageW(tabControl_, TCM_GETCURSEL, 0, 0));
-    for (std::size_t page = 0; page < pages_.size(); ++page) {
-        ShowWindow(pages_[page], page == current ? SW_SHOWNA : SW_HIDE);
+    const auto current = static_cast<std::size_t>(SendMessageW(built_.tabControl, TCM_GETCURSEL, 0, 0));
+    for (std::size_t page = 0; page < built_.pages.size(); ++page) {
+        ShowWindow(built_.pages[page], page == current ? SW_SHOWNA : SW_HIDE);
     }
-}
-
-HBRUSH Win32Ui::brush(COLORREF colour) {
-    OwnedBrush& owned = brushes_[colour];
-    if (!owned) owned.reset(CreateSolidBrush(colour));
-    return owned.get();
 }
 
 void Win32Ui::raise(UnitName unit, UiEvent event) {
@@ -154,30 +152,29 @@ void Win32Ui::raise(UnitName unit, UiEvent event) {
 }
 
 void Win32Ui::publishRows() {
-    for (auto& [view, list] : lists_) list->publishRows();
+    for (auto& [view, list] : built_.lists) list->publishRows();
 }
 
 LRESULT CALLBACK Win32Ui::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* ui = static_cast<Win32Ui*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        ui->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(ui));
     }
     auto* ui = reinterpret_cast<Win32Ui*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (ui == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return ui->handle(message, wParam, lParam);
+    return ui->handle(window, message, wParam, lParam);
 }
 
-LRESULT Win32Ui::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Ui::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return colourControl(message, reinterpret_cast<HDC>(wParam),
+            return colourControl(window, message, reinterpret_cast<HDC>(wParam),
                                  reinterpret_cast<HWND>(lParam));
         case WM_SETCURSOR: {
-            auto found = looks_.find(reinterpret_cast<HWND>(wParam));
-            if (LOWORD(lParam) == HTCLIENT && found != looks_.end() &&
+            auto found = built_.looks.find(reinterpret_cast<HWND>(wParam));
+            if (LOWORD(lParam) == HTCLIENT && found != built_.looks.end() &&
                 found->second.cursor != nullptr) {
                 SetCursor(found->second.cursor);
                 return TRUE;
@@ -187,12 +184,12 @@ LRESULT Win32Ui::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (lParam == 0) {
-                auto item = menuItems_.find(id);
-                if (item != menuItems_.end()) raise(item->second, UiEvent::chosen);
+                auto item = built_.menuItems.find(id);
+                if (item != built_.menuItems.end()) raise(item->second, UiEvent::chosen);
                 return 0;
             }
-            auto clicked = clickables_.find(id);
-            if (HIWORD(wParam) == BN_CLICKED && clicked != clickables_.end()) {
+            auto clicked = built_.clickables.find(id);
+            if (HIWORD(wParam) == BN_CLICKED && clicked != built_.clickables.end()) {
                 raise(clicked->second, UiEvent::click);
             }
             return 0;
@@ -203,15 +200,15 @@ LRESULT Win32Ui::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         }
         case WM_TIMER: {
-            auto ticked = timers_.find(wParam);
-            if (ticked != timers_.end()) raise(ticked->second, UiEvent::timerTick);
+            auto ticked = built_.timers.find(wParam);
+            if (ticked != built_.timers.end()) raise(ticked->second, UiEvent::timerTick);
             return 0;
         }
         case publishRowsMessage:
             publishRows();
             return 0;
         case WM_CLOSE:
-            DestroyWindow(window_);
+            DestroyWindow(window);
             return 0;
         case WM_DESTROY:
             if (looping_) PostQuitMessage(0);
@@ -219,16 +216,16 @@ LRESULT Win32Ui::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 bool Win32Ui::notify(const NMHDR& header, LRESULT& result) {
-    if (header.hwndFrom == tabControl_ && header.code == TCN_SELCHANGE) {
+    if (header.hwndFrom == built_.tabControl && header.code == TCN_SELCHANGE) {
         showCurrentPage();
         return true;
     }
-    auto list = lists_.find(header.hwndFrom);
-    if (list == lists_.end()) return false;
+    auto list = built_.lists.find(header.hwndFrom);
+    if (list == built_.lists.end()) return false;
     switch (header.code) {
         case LVN_GETDISPINFOW:
             list->second->describeItem(
@@ -240,7 +237,7 @@ bool Win32Ui::notify(const NMHDR& header, LRESULT& result) {
         // (which the view takes for the start of a drag) is a right click as well.
         case NM_RDBLCLK:
         case LVN_BEGINRDRAG:
-            for (auto& [name, unit] : units_) {
+            for (auto& [name, unit] : built_.units) {
                 if (unit.get() == list->second) raise(name, UiEvent::rightClick);
             }
             result = 0;
@@ -250,11 +247,11 @@ bool Win32Ui::notify(const NMHDR& header, LRESULT& result) {
     }
 }
 
-LRESULT Win32Ui::colourControl(UINT message, HDC dc, HWND control) {
-    const LRESULT system = DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
+LRESULT Win32Ui::colourControl(HWND window, UINT message, HDC dc, HWND control) {
+    const LRESULT system = DefWindowProcW(window, message, reinterpret_cast<WPARAM>(dc),
                                           reinterpret_cast<LPARAM>(control));
-    auto found = looks_.find(control);
-    if (found == looks_.end()) return system;
+    auto found = built_.looks.find(control);
+    if (found == built_.looks.end()) return system;
     const ControlLook& look = found->second;
     if (look.textColour) SetTextColor(dc, *look.textColour);
     // Labels and pictures show what lies under them; so do edit boxes that only display their

@@ -2,36 +2,16 @@
 
 #include <windows.h>
 
-#include <map>
-#include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "runtime/dialog_script.hpp"
 #include "runtime/ui.hpp"
-#include "runtime/unit_table.hpp"
-#include "runtime/win32/gdi_owners.hpp"
-#include "runtime/win32/picture_button.hpp"
-#include "runtime/win32/win32_units.hpp"
+#include "runtime/win32/window_builder.hpp"
 #include "runtime/window_runtime.hpp"
 
 namespace tesmolen {
-
-// How a control is drawn beyond what it does by itself: its colours and its mouse cursor.
-struct ControlLook {
-    std::optional<COLORREF> textColour;
-    // The control's own background; null for the system's.
-    HBRUSH background = nullptr;
-    COLORREF backgroundColour = 0;
-    // The background of the window it lies on, which labels and pictures show through.
-    HBRUSH around = nullptr;
-    COLORREF aroundColour = 0;
-    bool transparent = false;
-    bool editBox = false;
-    HCURSOR cursor = nullptr;
-};
 
 // The main window on Win32 common controls, built unit by unit from the window layout.
 class Win32Ui : public Ui, public WindowRuntime {
@@ -60,11 +40,11 @@ public:
 
     // For tests, screenshots and benchmarks: the windows behind the units, the pages of the tab
     // control, the menus, and the script that answers modal dialogs.
-    HWND mainWindow() const { return window_; }
+    HWND mainWindow() const { return built_.window; }
     // Null for a unit without a window.
     HWND windowOf(UnitName name) const;
-    HWND tabControl() const { return tabControl_; }
-    int pageCount() const { return static_cast<int>(pages_.size()); }
+    HWND tabControl() const { return built_.tabControl; }
+    int pageCount() const { return static_cast<int>(built_.pages.size()); }
     void selectPage(int page);
     // The command id a menu item sends when chosen; 0 for no such item.
     int menuItemId(UnitName item) const;
@@ -73,34 +53,17 @@ public:
     DialogScript& dialogScript() { return script_; }
 
 private:
-    friend class WindowBuilder;
-
     void raise(UnitName unit, UiEvent event);
     void publishRows();
     void showCurrentPage();
-    HBRUSH brush(COLORREF colour);
 
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT colourControl(UINT message, HDC dc, HWND control);
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT colourControl(HWND window, UINT message, HDC dc, HWND control);
     bool notify(const NMHDR& header, LRESULT& result);
 
-    HWND window_ = nullptr;
-    std::unique_ptr<Win32Unit> windowUnit_;
-    UnitTable<Win32Unit> units_;
-    std::vector<std::unique_ptr<PictureButton>> pictureButtons_;
-    std::unordered_map<HWND, ControlLook> looks_;
-    std::unordered_map<HWND, Win32ReportList*> lists_;
-    // Control ids of clickable units, timer ids and menu command ids, each to its unit's name.
-    std::map<int, UnitName> clickables_;
-    std::map<UINT_PTR, UnitName> timers_;
-    std::map<int, UnitName> menuItems_;
-    std::map<std::u8string, OwnedMenu, std::less<>> menus_;
-    std::map<COLORREF, OwnedBrush> brushes_;
-    std::vector<OwnedFont> fonts_;
-    HWND tabControl_ = nullptr;
-    std::vector<HWND> pages_;
+    BuiltWindow built_;
     std::vector<std::u8string> poppedUp_;
     RaiseEvent raise_;
     DialogScript script_;

@@ -3,9 +3,10 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include <utility>
+
 #include "runtime/codepage.hpp"
 #include "runtime/win32/win32_pictures.hpp"
-#include "runtime/win32/win32_ui.hpp"
 #include "ui/build_order.hpp"
 #include "ui/layout_decisions.hpp"
 
@@ -121,21 +122,22 @@ int lineHeight(HFONT font) {
 
 }  // namespace
 
-WindowBuilder::WindowBuilder(Win32Ui& ui, const WindowLayout& layout) : ui_(ui), layout_(layout) {}
+WindowBuilder::WindowBuilder(const WindowLayout& layout, WindowHooks hooks)
+    : layout_(layout), hooks_(hooks) {}
 
-void WindowBuilder::build() {
+BuiltWindow WindowBuilder::build() {
     buildWindow();
     for (const UnitSpec* spec : unitsInBuildOrder(layout_)) {
         buildUnit(*spec, containers_.find(spec->parent)->second);
     }
     buildMenus();
     stackUnits();
-    ui_.selectPage(layout_.initialPage);
+    return std::move(built_);
 }
 
 void WindowBuilder::buildWindow() {
     const WindowSpec& spec = layout_.window;
-    registerClasses(&Win32Ui::windowProcedure);
+    registerClasses(hooks_.procedure);
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
@@ -143,19 +145,19 @@ void WindowBuilder::buildWindow() {
     look.lfHeight = -guiFontPixels;
     look.lfWeight = FW_NORMAL;
     look.lfCharSet = GB2312_CHARSET;
-    ui_.fonts_.emplace_back(CreateFontIndirectW(&look));
-    defaultFont_ = ui_.fonts_.back().get();
+    built_.fonts.emplace_back(CreateFontIndirectW(&look));
+    defaultFont_ = built_.fonts.back().get();
 
     const std::wstring title = gbkToWide(gbk(spec.title));
-    CreateWindowExW(WS_EX_CONTROLPARENT, mainWindowClass, title.c_str(),
+    built_.window = CreateWindowExW(WS_EX_CONTROLPARENT, mainWindowClass, title.c_str(),
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                     spec.left, spec.top, spec.outerWidth, spec.outerHeight, nullptr, nullptr,
-                    GetModuleHandleW(nullptr), &ui_);
-    ui_.windowUnit_ = std::make_unique<Win32Unit>(
-        UnitPlace{.window = ui_.window_, .text = TextPlace::windowText});
-    ui_.windowUnit_->setText(gbk(spec.title));
+                    GetModuleHandleW(nullptr), hooks_.procedureData);
+    built_.windowUnit = std::make_unique<Win32Unit>(
+        UnitPlace{.window = built_.window, .text = TextPlace::windowText});
+    built_.windowUnit->setText(gbk(spec.title));
     containers_[std::u8string()] = {
-        ui_.window_, {}, GetSysColorBrush(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE)};
+        built_.window, {}, GetSysColorBrush(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE)};
 }
 
 HWND WindowBuilder::createControl(const wchar_t* kind, DWORD style, DWORD extendedStyle,
@@ -165,7 +167,7 @@ HWND WindowBuilder::createControl(const wchar_t* kind, DWORD style, DWORD extend
     const int top = spec.top - parent.origin.y;
     UnitSize size{spec.width, spec.height};
     // The main window is left alone: its inner size depends on the desktop's frame.
-    if (parent.window != ui_.window_) {
+    if (parent.window != built_.window) {
         RECT room;
         GetClientRect(parent.window, &room);
         size = sizeInside(left, top, size, {room.right, room.bottom}, parent.frame);
@@ -192,7 +194,7 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
             // message box takes the process's first top-level window as its owner.
             control = createControl(WC_TABCONTROLW, WS_CLIPCHILDREN | TCS_FOCUSNEVER, 0, spec,
                                     parent);
-            ui_.tabControl_ = control;
+            built_.tabControl = control;
             addContainer(spec, control, parent);
             unit = plain(TextPlace::none);
             break;
@@ -231,7 +233,7 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
         case UnitKind::reportList:
             control = buildReportList(spec, parent);
             unit = std::make_unique<Win32ReportList>(control);
-            ui_.lists_[control] = static_cast<Win32ReportList*>(unit.get());
+            built_.lists[control] = static_cast<Win32ReportList*>(unit.get());
             break;
         case UnitKind::transparentLabel:
         case UnitKind::label: {
@@ -245,22 +247,22 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
         }
         case UnitKind::button:
             control = createControl(L"BUTTON", BS_PUSHBUTTON, 0, spec, parent);
-            ui_.clickables_[GetDlgCtrlID(control)] = spec.name;
+            built_.clickables[GetDlgCtrlID(control)] = spec.name;
             unit = plain(TextPlace::windowText);
             break;
         case UnitKind::graphicButton:
             control = buildPictureButton(spec, parent);
-            ui_.clickables_[GetDlgCtrlID(control)] = spec.name;
-            unit = std::make_unique<Win32GraphicButton>(*ui_.pictureButtons_.back(), parent.colour);
+            built_.clickables[GetDlgCtrlID(control)] = spec.name;
+            unit = std::make_unique<Win32GraphicButton>(*built_.pictureButtons.back(), parent.colour);
             break;
         case UnitKind::timer: {
             const UINT_PTR id = static_cast<UINT_PTR>(nextId_++);
-            ui_.timers_[id] = spec.name;
-            unit = std::make_unique<Win32Timer>(ui_.window_, id, POINT{spec.left, spec.top});
+            built_.timers[id] = spec.name;
+            unit = std::make_unique<Win32Timer>(built_.window, id, POINT{spec.left, spec.top});
             break;
         }
         case UnitKind::commonDialog:
-            unit = std::make_unique<Win32FileDialog>(ui_.window_, ui_.script_,
+            unit = std::make_unique<Win32FileDialog>(built_.window, hooks_.script,
                                                      POINT{spec.left, spec.top});
             break;
     }
@@ -269,7 +271,7 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
         if (spec.textColour) look.textColour = win32Colour(*spec.textColour);
         if (spec.background) {
             look.backgroundColour = win32Colour(*spec.background);
-            look.background = ui_.brush(look.backgroundColour);
+            look.background = brush(look.backgroundColour);
         }
         look.around = parent.background;
         look.aroundColour = parent.colour;
@@ -284,7 +286,7 @@ void WindowBuilder::buildUnit(const UnitSpec& spec, const Container& parent) {
             look.background = container->second.background;
             look.backgroundColour = container->second.colour;
         }
-        ui_.looks_[control] = look;
+        built_.looks[control] = look;
     }
     unit->setOrigin(parent.origin);
     addUnit(spec, std::move(unit));
@@ -295,7 +297,7 @@ HWND WindowBuilder::buildTabPage(const UnitSpec& spec, const Container& tabContr
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<wchar_t*>(title.c_str());
-    const auto index = static_cast<int>(ui_.pages_.size());
+    const auto index = static_cast<int>(built_.pages.size());
     SendMessageW(tabControl.window, TCM_INSERTITEMW, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&item));
     // The page starts below the tab strip; its units are placed from the tab control's corner.
@@ -304,7 +306,7 @@ HWND WindowBuilder::buildTabPage(const UnitSpec& spec, const Container& tabContr
     page.height = spec.height - tabStripHeight;
     HWND window =
         createControl(containerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, page, tabControl);
-    ui_.pages_.push_back(window);
+    built_.pages.push_back(window);
     addContainer(spec, window, tabControl, POINT{0, tabStripHeight});
     return window;
 }
@@ -337,7 +339,7 @@ HWND WindowBuilder::buildPictureButton(const UnitSpec& spec, const Container& pa
     const RECT place{spec.left - parent.origin.x, spec.top - parent.origin.y,
                      spec.left - parent.origin.x + spec.width,
                      spec.top - parent.origin.y + spec.height};
-    auto& button = ui_.pictureButtons_.emplace_back(
+    auto& button = built_.pictureButtons.emplace_back(
         std::make_unique<PictureButton>(parent.window, nextId_++, place));
     for (std::size_t slot = 0; slot < spec.pictures.size(); ++slot) {
         if (spec.pictures[slot].empty()) continue;
@@ -353,7 +355,7 @@ void WindowBuilder::addContainer(const UnitSpec& spec, HWND window, const Contai
                         spec.kind == UnitKind::groupBox ? groupFrameWidth : 0};
     if (spec.background) {
         container.colour = win32Colour(*spec.background);
-        container.background = ui_.brush(container.colour);
+        container.background = brush(container.colour);
     }
     containers_[std::u8string(spec.name)] = container;
 }
@@ -362,7 +364,7 @@ void WindowBuilder::addUnit(const UnitSpec& spec, std::unique_ptr<Win32Unit> uni
     unit->setText(gbk(spec.content));
     if (spec.kind != UnitKind::tabPage) unit->setVisible(spec.visible);
     unit->setEnabled(spec.enabled);
-    ui_.units_[std::u8string(spec.name)] = std::move(unit);
+    built_.units[std::u8string(spec.name)] = std::move(unit);
 }
 
 HFONT WindowBuilder::font(const UnitSpec& spec) {
@@ -376,8 +378,14 @@ HFONT WindowBuilder::font(const UnitSpec& spec) {
     look.lfHeight = -spec.font->pixelHeight;
     look.lfWeight = FW_NORMAL;
     look.lfCharSet = GB2312_CHARSET;
-    ui_.fonts_.emplace_back(CreateFontIndirectW(&look));
-    return ui_.fonts_.back().get();
+    built_.fonts.emplace_back(CreateFontIndirectW(&look));
+    return built_.fonts.back().get();
+}
+
+HBRUSH WindowBuilder::brush(COLORREF colour) {
+    OwnedBrush& owned = built_.brushes[colour];
+    if (!owned) owned.reset(CreateSolidBrush(colour));
+    return owned.get();
 }
 
 void WindowBuilder::buildMenus() {
@@ -387,17 +395,19 @@ void WindowBuilder::buildMenus() {
         for (UnitName item : spec.items) {
             const std::wstring caption = gbkToWide(gbk(item));
             AppendMenuW(menu.get(), MF_STRING, static_cast<UINT_PTR>(id), caption.c_str());
-            ui_.menuItems_[id++] = item;
+            built_.menuItems[id++] = item;
         }
-        ui_.menus_[std::u8string(spec.name)] = std::move(menu);
+        built_.menus[std::u8string(spec.name)] = std::move(menu);
     }
 }
 
 void WindowBuilder::stackUnits() {
     // Sending each unit to the bottom of its siblings, first to last, leaves the first on top.
     for (const UnitSpec& spec : layout_.units) {
-        HWND control = ui_.windowOf(spec.name);
-        if (control == nullptr || spec.kind == UnitKind::tabPage) continue;
+        auto unit = built_.units.find(spec.name);
+        if (unit == built_.units.end() || spec.kind == UnitKind::tabPage) continue;
+        HWND control = unit->second->window();
+        if (control == nullptr) continue;
         SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     }

@@ -14,9 +14,9 @@
 
 #include "app/application.hpp"
 #include "app/bindings.hpp"
-#include "runtime/elevated_write.hpp"
 #include "runtime/qt/curl_net.hpp"
 #include "runtime/qt/desktop_shell.hpp"
+#include "runtime/qt/qt_elevated_writer.hpp"
 #include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/qt_window_system.hpp"
@@ -54,13 +54,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const Text hostsPath = argv[1];
-    setElevatedWriter({hostsPath, {TESMOLEN_PKEXEC, argv[2]}});
-
     QtUi ui;
     CurlNet net;
     DesktopShell shell;
     QtWindowSystem windows;
-    Program program{{}, ui, net, shell, windows, {}};
+    QtElevatedWriter elevatedWriter({hostsPath, {TESMOLEN_PKEXEC, argv[2]}});
+    Program program{{}, ui, net, shell, windows, {}, elevatedWriter};
     ui.createMainWindow([&program](UnitName unit, UiEvent event) {
         raiseEvent(program, eventBindings(), unit, event);
     });
