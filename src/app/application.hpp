@@ -14,6 +14,7 @@ struct Seams {
     Net& net;
     Shell& shell;
     WindowSystem& windows;
+    ResolverCache& resolverCache;
 };
 
 // Prepares the application state, creates the main window, raises its creation event, runs

@@ -26,4 +26,8 @@ void setElevatedWriter(ElevatedWriter writer);
 // with 0.
 bool writeThroughElevatedWriter(const Text& path, std::string_view bytes);
 
+// How many writes the helper has made for this process so far. After each one, the helper itself
+// asks the system's name caches to forget what they hold.
+unsigned elevatedWritesMade();
+
 }  // namespace tesmolen

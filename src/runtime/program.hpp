@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "runtime/net.hpp"
+#include "runtime/resolver_cache.hpp"
 #include "runtime/shell.hpp"
 #include "runtime/text.hpp"
 #include "runtime/ui.hpp"
@@ -42,6 +43,7 @@ struct Program {
     Net& net;
     Shell& shell;
     WindowSystem& windows;
+    ResolverCache& resolverCache;
     StoredValues stored;
 };
 

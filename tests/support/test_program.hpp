@@ -35,8 +35,9 @@ struct TestProgram {
     FakeNet net;
     FakeShell shell;
     FakeWindowSystem windows;
+    FakeResolverCache resolverCache;
     TempFolder temp;
-    Program program{{}, ui, net, shell, windows, {}};
+    Program program{{}, ui, net, shell, windows, resolverCache, {}};
 
     FakeReportList& ruleList();
 };

@@ -20,6 +20,7 @@
 #include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/qt_window_system.hpp"
+#include "runtime/qt/system_resolver_cache.hpp"
 #include "ui/unit_names.hpp"
 
 namespace {
@@ -60,7 +61,8 @@ int main(int argc, char* argv[]) {
     CurlNet net;
     DesktopShell shell;
     QtWindowSystem windows;
-    Program program{{}, ui, net, shell, windows, {}};
+    SystemResolverCache resolverCache;
+    Program program{{}, ui, net, shell, windows, resolverCache, {}};
     ui.createMainWindow([&program](UnitName unit, UiEvent event) {
         raiseEvent(program, eventBindings(), unit, event);
     });

@@ -33,6 +33,8 @@ protected:
     GuiWindow();
 
     HWND control(UnitName name) { return ui.windowOf(name); }
+    // What a control shows, as GBK.
+    Text shownText(UnitName name);
     // A left click on a button, as the mouse gives it.
     void click(UnitName button);
     // Types the text into an edit box, character by character.
@@ -57,8 +59,9 @@ protected:
         ownersOfOwnedBoxes.push_back(owner);
         return scriptedMessageBoxes(ownedBoxes)(owner, text, title, style);
     }};
+    FakeResolverCache resolverCache;
     TempFolder temp;
-    Program program{{}, ui, net, shell, windows, {}};
+    Program program{{}, ui, net, shell, windows, resolverCache, {}};
     std::vector<std::pair<UnitName, UiEvent>> raised;
 };
 

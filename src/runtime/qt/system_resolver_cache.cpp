@@ -1,0 +1,17 @@
+#include "runtime/qt/system_resolver_cache.hpp"
+
+#include "runtime/elevated_write.hpp"
+#include "runtime/resolver_cache_commands.hpp"
+
+namespace tesmolen {
+
+void SystemResolverCache::flush() {
+    const unsigned elevatedWrites = elevatedWritesMade();
+    if (elevatedWrites != elevatedWritesSeen_) {
+        elevatedWritesSeen_ = elevatedWrites;
+        return;
+    }
+    flushResolverCaches();
+}
+
+}  // namespace tesmolen

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "runtime/resolver_cache.hpp"
+
+namespace tesmolen {
+
+// The name caches of a Linux system, flushed by the program after a file it wrote itself. A save
+// that went through the privileged hosts writer was flushed by the writer already.
+class SystemResolverCache : public ResolverCache {
+public:
+    void flush() override;
+
+private:
+    unsigned elevatedWritesSeen_ = 0;
+};
+
+}  // namespace tesmolen
