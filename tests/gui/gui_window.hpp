@@ -56,7 +56,7 @@ protected:
     }
 
     // What a text unit shows, as GBK with the line ends of the program's texts.
-    Text shownText(UnitName name) {
+    Text textOnScreen(UnitName name) {
         auto* edit = widget<QPlainTextEdit>(name);
         return edit ? fromQString(withCrLf(edit->toPlainText())) : Text("(no text box)");
     }

@@ -99,7 +99,7 @@ TEST_F(StartUpInTheWindow, ShowsTheBannerAndTheNoticeThenHidesTheNotice) {
     EXPECT_TRUE(banner.hasPicture(2));
     EXPECT_FALSE(banner.hasPicture(3)) << "bytes that are not a picture leave the slot empty";
 
-    EXPECT_EQ(shownText(unit::noticeText), sitePage("notice.txt"));
+    EXPECT_EQ(textOnScreen(unit::noticeText), sitePage("notice.txt"));
     EXPECT_EQ(ui.timer(unit::noticeTimer).period(), 15000);
     EXPECT_TRUE(ui.unit(unit::noticeBox).visible());
 

@@ -34,7 +34,7 @@ GuiWindow::GuiWindow() {
     pumpUntil([this] { return IsWindowVisible(ui.mainWindow()) != FALSE; });
 }
 
-Text GuiWindow::shownText(UnitName name) {
+Text GuiWindow::textOnScreen(UnitName name) {
     std::wstring shown(static_cast<std::size_t>(GetWindowTextLengthW(control(name))) + 1, L'\0');
     shown.resize(static_cast<std::size_t>(
         GetWindowTextW(control(name), shown.data(), static_cast<int>(shown.size()))));

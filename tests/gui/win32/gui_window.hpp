@@ -34,7 +34,7 @@ protected:
 
     HWND control(UnitName name) { return ui.windowOf(name); }
     // What a control shows, as GBK.
-    Text shownText(UnitName name);
+    Text textOnScreen(UnitName name);
     // A left click on a button, as the mouse gives it.
     void click(UnitName button);
     // Types the text into an edit box, character by character.
