@@ -42,8 +42,9 @@ void releaseApplicationState(AppState& state) {
 
 int runApplication(WindowRuntime& runtime, Seams seams, StoredValues stored,
                    std::span<const EventBinding> bindings) {
-    Program program{AppState{},  seams.ui,          seams.net,           seams.shell,
-                    seams.windows, std::move(stored), seams.elevatedWriter};
+    Program program{AppState{},          seams.ui,          seams.net,
+                    seams.shell,         seams.windows,     seams.resolverCache,
+                    std::move(stored),   seams.elevatedWriter};
     CleanUp cleanUp(program.state);
 
     runtime.createMainWindow([&program, &runtime, bindings](UnitName unit, UiEvent event) {

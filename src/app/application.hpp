@@ -14,6 +14,7 @@ struct Seams {
     Net& net;
     Shell& shell;
     WindowSystem& windows;
+    ResolverCache& resolverCache;
     ElevatedWriter& elevatedWriter = noElevatedWriter();
 };
 

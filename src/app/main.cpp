@@ -9,6 +9,7 @@
 
 #include "runtime/win32/library_search.hpp"
 #include "runtime/win32/win32_net.hpp"
+#include "runtime/win32/win32_resolver_cache.hpp"
 #include "runtime/win32/win32_shell.hpp"
 #include "runtime/win32/win32_ui.hpp"
 #include "runtime/win32/win32_window_system.hpp"
@@ -20,7 +21,9 @@ int main() {
     Win32Net net;
     Win32Shell shell;
     Win32WindowSystem windows;
-    return runApplication(ui, {ui, net, shell, windows}, defaultStoredValues(), eventBindings());
+    Win32ResolverCache resolverCache;
+    return runApplication(ui, {ui, net, shell, windows, resolverCache}, defaultStoredValues(),
+                          eventBindings());
 }
 
 #else
@@ -37,6 +40,7 @@ int main() {
 #include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/qt_window_system.hpp"
+#include "runtime/qt/system_resolver_cache.hpp"
 
 int main(int argc, char* argv[]) {
     using namespace tesmolen;
@@ -50,7 +54,9 @@ int main(int argc, char* argv[]) {
     DesktopShell shell;
     QtWindowSystem windows;
     QtElevatedWriter elevatedWriter(installedHostsWriter());
-    return runApplication(ui, {ui, net, shell, windows, elevatedWriter}, defaultStoredValues(),
+    SystemResolverCache resolverCache(elevatedWriter);
+    return runApplication(ui, {ui, net, shell, windows, resolverCache, elevatedWriter},
+                          defaultStoredValues(),
                           eventBindings());
 }
 

@@ -1,5 +1,7 @@
 #include "app/startup.hpp"
 
+#include <future>
+
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
 #include "runtime/message_boxes.hpp"
@@ -25,12 +27,38 @@ Text decoded(const StoredValue& value) {
     return decodeText(value.cipherText, value.key);
 }
 
-// False after the message, when the host does not answer and the process is to end.
-bool hostAnswers(Program& program, const Text& host) {
-    if (program.net.reachability(host) != -1) return true;
-    report(program, serverUnreachableMessage());
-    program.ui.endProcess(0);
-    return false;
+// What the network answers at start-up.
+struct StartupAnswers {
+    Bytes pictures[3];
+    Bytes notice;
+    bool webHostAnswers = false;
+    bool ruleHostAnswers = false;
+};
+
+// Reads the banner pictures and the notice and tests the maker's hosts, each on a thread of its
+// own, so that a silent server costs one waiting time rather than one for each read. Returns once
+// every read has ended.
+StartupAnswers readTogether(Net& net, const StoredValues& stored) {
+    auto read = [&net](const StoredValue& url) {
+        return std::async(std::launch::async,
+                          [&net, url = decoded(url)] { return net.httpRead(url); });
+    };
+    auto test = [&net](const Text& host) {
+        return std::async(std::launch::async,
+                          [&net, host] { return net.reachability(host) != -1; });
+    };
+    std::future<Bytes> pictures[] = {read(stored.bannerPicture1), read(stored.bannerPicture2),
+                                     read(stored.bannerPicture3)};
+    std::future<Bytes> notice = read(stored.notice);
+    std::future<bool> webHost = test(stored.makerWebHost);
+    std::future<bool> ruleHost = test(stored.makerRuleHost);
+
+    StartupAnswers answers;
+    for (int slot = 0; slot < 3; ++slot) answers.pictures[slot] = pictures[slot].get();
+    answers.notice = notice.get();
+    answers.webHostAnswers = webHost.get();
+    answers.ruleHostAnswers = ruleHost.get();
+    return answers;
 }
 
 // An empty notice, or one with markup in it (a server's error page, say), is not shown.
@@ -41,23 +69,24 @@ bool noticeIsUsable(const Text& notice) {
 }  // namespace
 
 void mainWindowCreated(Program& program) {
-    const StoredValues& stored = program.stored;
+    const StartupAnswers answers = readTogether(program.net, program.stored);
+
     GraphicButton& banner = program.ui.graphicButton(unit::banner);
-    const StoredValue* pictures[] = {&stored.bannerPicture1, &stored.bannerPicture2,
-                                     &stored.bannerPicture3};
-    for (int slot = 1; slot <= 3; ++slot) {
-        banner.setPicture(slot, program.net.httpRead(decoded(*pictures[slot - 1])));
-    }
+    for (int slot = 1; slot <= 3; ++slot) banner.setPicture(slot, answers.pictures[slot - 1]);
     Unit& notice = program.ui.unit(unit::noticeText);
-    notice.setText(toText(program.net.httpRead(decoded(stored.notice))));
+    notice.setText(toText(answers.notice));
 
     program.state.titleText = Text(productName);
-    program.state.hostsPath = decoded(stored.hostsFile);
+    program.state.hostsPath = decoded(program.stored.hostsFile);
     program.state.backupPath = currentDirectory() + "bak.ad";
     program.ui.switchVisualStyle();
 
-    if (!hostAnswers(program, stored.makerWebHost)) return;
-    if (!hostAnswers(program, stored.makerRuleHost)) return;
+    // Either host silent: one message, whichever of them it was.
+    if (!answers.webHostAnswers || !answers.ruleHostAnswers) {
+        report(program, serverUnreachableMessage());
+        program.ui.endProcess(0);
+        return;
+    }
 
     if (!noticeIsUsable(notice.text())) notice.setText(fallbackNotice());
     program.ui.timer(unit::noticeTimer).setPeriod(noticePeriodMilliseconds);

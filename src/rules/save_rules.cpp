@@ -38,6 +38,7 @@ void saveRules(Program& program) {
         report(program, saveFailedMessage());
         return;
     }
+    program.resolverCache.flush();
     ownedMessageBox(program, savedMessage(), {.title = Text(productName)});
 }
 

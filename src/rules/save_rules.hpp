@@ -5,8 +5,9 @@
 namespace tesmolen {
 
 // 保存: replaces the hosts file by its system's own text followed by the hosts text of the rule
-// list. Confirms with an owned box titled with the product name, or reports that the file could
-// not be read or written; the previous file then stays whole.
+// list. Once the file is written, asks the system to forget the host names it has resolved, then
+// confirms with an owned box titled with the product name; or reports that the file could not be
+// read or written, and the previous file stays whole.
 void saveRules(Program& program);
 
 const Text& savedMessage();       // 保存成功

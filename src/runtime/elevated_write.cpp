@@ -102,7 +102,9 @@ bool runWithInput(const std::vector<std::string>& command, std::string_view byte
 bool CommandWriter::write(const Text& path, std::string_view bytes) {
     if (command_.command.empty() || ::geteuid() == 0) return false;
     if (sameFile(path) != sameFile(command_.path)) return false;
-    return runWithInput(command_.command, bytes);
+    if (!runWithInput(command_.command, bytes)) return false;
+    ++writesMade_;
+    return true;
 }
 
 }  // namespace tesmolen

@@ -4,6 +4,7 @@
 // which reads on its standard input the byte count as one decimal line, then the new bytes. Only
 // POSIX systems have such a helper; elsewhere the program has none.
 
+#include <atomic>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -41,8 +42,13 @@ public:
     // the command exited with 0.
     bool write(const Text& path, std::string_view bytes) override;
 
+    // How many writes the helper has made so far. After each one, the helper itself asks the
+    // system's name caches to forget what they hold.
+    unsigned writesMade() const { return writesMade_; }
+
 private:
     ElevatedCommand command_;
+    std::atomic<unsigned> writesMade_{0};
 };
 #endif
 

@@ -5,6 +5,7 @@
 
 #include "runtime/elevated_write.hpp"
 #include "runtime/net.hpp"
+#include "runtime/resolver_cache.hpp"
 #include "runtime/shell.hpp"
 #include "runtime/text.hpp"
 #include "runtime/ui.hpp"
@@ -43,6 +44,7 @@ struct Program {
     Net& net;
     Shell& shell;
     WindowSystem& windows;
+    ResolverCache& resolverCache;
     StoredValues stored;
     // Writes the hosts file for a user the system refuses it to.
     ElevatedWriter& elevatedWriter = noElevatedWriter();

@@ -71,13 +71,15 @@ protected:
     void SetUp() override { seen = {}; }
 
     int run(std::span<const EventBinding> bindings) {
-        return runApplication(runtime, {ui, net, shell, windows}, StoredValues{}, bindings);
+        return runApplication(runtime, {ui, net, shell, windows, resolverCache}, StoredValues{},
+                              bindings);
     }
 
     FakeUi ui;
     FakeNet net;
     FakeShell shell;
     FakeWindowSystem windows;
+    testing::FakeResolverCache resolverCache;
     ScriptedRuntime runtime{ui};
 };
 

@@ -27,7 +27,7 @@ protected:
 
 TEST_F(Bindings, CreationRunsTheStartUpAndTheTimerHidesTheNotice) {
     raise(unit::mainWindow, UiEvent::created);
-    EXPECT_EQ(t.net.testedHosts, (std::vector<Text>{"web.test", "rules.test"}));
+    EXPECT_EQ(t.net.testedHosts, (std::multiset<Text>{"web.test", "rules.test"}));
     EXPECT_EQ(t.ui.fakeTimer(unit::noticeTimer).period(), 15000);
     raise(unit::noticeTimer, UiEvent::timerTick);
     EXPECT_FALSE(t.ui.fakeUnit(unit::noticeBox).visible());

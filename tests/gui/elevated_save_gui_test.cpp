@@ -39,7 +39,7 @@ TEST_F(ElevatedSaveInTheWindow, TheWindowPaintsWhileTheSaveWaitsForTheHelper) {
     // The helper answers only after two seconds, then keeps what it was given.
     QtElevatedWriter helper({temp.path("hosts"),
                              {"/bin/sh", "-c", "sleep 2; cat > \"$0\"", records.path("stdin")}});
-    Program saving{{}, ui, net, shell, windows, {}, helper};
+    Program saving{{}, ui, net, shell, windows, resolverCache, {}, helper};
     saving.state.titleText = program.state.titleText;
     saving.state.hostsPath = temp.path("hosts");
     ReportList& list = ui.list(unit::ruleList);

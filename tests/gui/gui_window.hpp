@@ -4,14 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QPlainTextEdit>
 #include <QWidget>
 
+#include <chrono>
+#include <functional>
 #include <utility>
 #include <vector>
 
 #include "app/application.hpp"
 #include "app/bindings.hpp"
 #include "runtime/qt/curl_net.hpp"
+#include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/qt_window_system.hpp"
 #include "support/test_program.hpp"
@@ -20,6 +26,16 @@ namespace tesmolen::testing {
 
 // The real network of this build, for the tests in contract/ that both windows run.
 using WindowNet = CurlNet;
+
+// Handles the window's events until the condition holds or ten seconds have gone.
+inline bool pumpUntil(const std::function<bool()>& condition) {
+    QDeadlineTimer limit(std::chrono::seconds(10));
+    while (!condition()) {
+        if (limit.hasExpired()) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
 
 class GuiWindow : public ::testing::Test {
 protected:
@@ -39,12 +55,19 @@ protected:
         return qobject_cast<Widget*>(ui.widget(name));
     }
 
+    // What a text unit shows, as GBK with the line ends of the program's texts.
+    Text textOnScreen(UnitName name) {
+        auto* edit = widget<QPlainTextEdit>(name);
+        return edit ? fromQString(withCrLf(edit->toPlainText())) : Text("(no text box)");
+    }
+
     QtUi ui;
     FakeNet net;
     FakeShell shell;
     QtWindowSystem windows;
+    FakeResolverCache resolverCache;
     TempFolder temp;
-    Program program{{}, ui, net, shell, windows, {}};
+    Program program{{}, ui, net, shell, windows, resolverCache, {}};
     std::vector<std::pair<UnitName, UiEvent>> raised;
 };
 

@@ -280,7 +280,9 @@ TEST(TheProgram, RunsUntilItsWindowIsClosedAndEndsWithCodeZero) {
         EXPECT_TRUE(ui.mainWindow()->isVisible());
         ui.mainWindow()->close();
     });
-    EXPECT_EQ(runApplication(ui, {ui, net, shell, windows}, stored, eventBindings()), 0);
+    testing::FakeResolverCache resolverCache;
+    EXPECT_EQ(runApplication(ui, {ui, net, shell, windows, resolverCache}, stored, eventBindings()),
+              0);
 }
 
 }  // namespace

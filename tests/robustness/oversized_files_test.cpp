@@ -139,7 +139,7 @@ TEST(OutOfMemory, EveryCommandThatReadsOrWritesAFileReportsItsOwnFailure) {
         SCOPED_TRACE(std::string(c.unit.begin(), c.unit.end()));
         TestProgram t;
         UiOutOfMemory ui;
-        Program program{{}, ui, t.net, t.shell, t.windows, {}};
+        Program program{{}, ui, t.net, t.shell, t.windows, t.resolverCache, {}};
         t.temp.write("rules.ad", encodeText(rulesText(), ""));
         t.temp.write("hosts", rulesText());
         program.state.hostsPath = t.temp.path("hosts");

@@ -56,6 +56,7 @@ protected:
         EXPECT_EQ(box.style, informationReport);
         EXPECT_EQ(box.owner, 0x30u);
         EXPECT_TRUE(t.program.state.windowList.empty());
+        EXPECT_EQ(t.resolverCache.flushes, 1);
     }
 
     void expectSaveFailed(const std::vector<Text>& bodies) {
@@ -65,6 +66,7 @@ protected:
         EXPECT_EQ(t.ui.messages[0].title, "Title");
         EXPECT_TRUE(t.windows.boxes.empty());
         EXPECT_EQ(t.ruleList().bodies(), bodies);
+        EXPECT_EQ(t.resolverCache.flushes, 0);
     }
 
     TestProgram t;

@@ -1,17 +1,41 @@
 #include "support/fake_seams.hpp"
 
+#include <algorithm>
+#include <chrono>
+
 namespace tesmolen::testing {
 
+void FakeNet::enter(std::multiset<Text>& calls, const Text& what) {
+    std::unique_lock lock(mutex_);
+    calls.insert(what);
+    mostCallsAtOnce = std::max(mostCallsAtOnce, ++callsUnderWay_);
+    callsChanged_.notify_all();
+    if (callsToMeet == 0 || meetingOver_) return;
+    callsChanged_.wait_for(lock, std::chrono::seconds(2),
+                           [this] { return meetingOver_ || callsUnderWay_ >= callsToMeet; });
+    meetingOver_ = true;
+    callsChanged_.notify_all();
+}
+
+void FakeNet::leave() {
+    std::lock_guard lock(mutex_);
+    --callsUnderWay_;
+}
+
 Bytes FakeNet::httpRead(const Text& url) {
-    readUrls.push_back(url);
+    enter(readUrls, url);
     auto it = pages.find(url);
-    return it == pages.end() ? Bytes{} : it->second;
+    Bytes bytes = it == pages.end() ? Bytes{} : it->second;
+    leave();
+    return bytes;
 }
 
 int FakeNet::reachability(const Text& host, int) {
-    testedHosts.push_back(host);
+    enter(testedHosts, host);
     auto it = answeringHosts.find(host);
-    return it == answeringHosts.end() ? -1 : it->second;
+    const int answer = it == answeringHosts.end() ? -1 : it->second;
+    leave();
+    return answer;
 }
 
 void FakeWindowSystem::enumerateWindows(const std::function<bool(WindowHandle)>& visit) {

@@ -36,8 +36,9 @@ struct TestProgram {
     FakeShell shell;
     FakeWindowSystem windows;
     FakeElevatedWriter elevatedWriter;
+    FakeResolverCache resolverCache;
     TempFolder temp;
-    Program program{{}, ui, net, shell, windows, {}, elevatedWriter};
+    Program program{{}, ui, net, shell, windows, resolverCache, {}, elevatedWriter};
 
     FakeReportList& ruleList();
 };

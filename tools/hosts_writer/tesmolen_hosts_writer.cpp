@@ -5,7 +5,8 @@
 // environment variable, so it can write that one file and no other. Its standard input is the byte count as one line of ASCII digits ("<n>\n", at most
 // 64 MiB, no sign, space or leading zero) followed by exactly n bytes and then the end of input.
 // A program that dies while sending leaves fewer bytes than it announced; any input not of this
-// form writes nothing. Exit code 0 only when the bytes are on disk.
+// form writes nothing. Exit code 0 only when the bytes are on disk. Once they are, it asks the
+// system's name caches to forget what they hold; whether they do changes nothing.
 
 #include <unistd.h>
 
@@ -15,6 +16,7 @@
 
 #include "runtime/codepage.hpp"
 #include "runtime/files.hpp"
+#include "runtime/resolver_cache_commands.hpp"
 
 namespace {
 
@@ -67,5 +69,6 @@ int main(int argc, char**) {
     if (!tesmolen::writeSystemFile(tesmolen::utf8ToGbk(TESMOLEN_HOSTS_WRITER_PATH), bytes)) {
         refuse("cannot write " TESMOLEN_HOSTS_WRITER_PATH);
     }
+    tesmolen::flushResolverCaches();
     return 0;
 }

@@ -20,6 +20,7 @@
 #include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/qt_window_system.hpp"
+#include "runtime/qt/system_resolver_cache.hpp"
 #include "ui/unit_names.hpp"
 
 namespace {
@@ -59,7 +60,8 @@ int main(int argc, char* argv[]) {
     DesktopShell shell;
     QtWindowSystem windows;
     QtElevatedWriter elevatedWriter({hostsPath, {TESMOLEN_PKEXEC, argv[2]}});
-    Program program{{}, ui, net, shell, windows, {}, elevatedWriter};
+    SystemResolverCache resolverCache(elevatedWriter);
+    Program program{{}, ui, net, shell, windows, resolverCache, {}, elevatedWriter};
     ui.createMainWindow([&program](UnitName unit, UiEvent event) {
         raiseEvent(program, eventBindings(), unit, event);
     });

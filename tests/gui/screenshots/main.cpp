@@ -19,6 +19,7 @@
 #include "runtime/qt/desktop_shell.hpp"
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/qt_window_system.hpp"
+#include "runtime/qt/system_resolver_cache.hpp"
 #include "ui/unit_names.hpp"
 
 int main(int argc, char* argv[]) {
@@ -39,7 +40,10 @@ int main(int argc, char* argv[]) {
     tesmolen::CurlNet net;
     tesmolen::DesktopShell shell;
     tesmolen::QtWindowSystem windows;
-    tesmolen::Program program{{}, ui, net, shell, windows, tesmolen::defaultStoredValues()};
+    tesmolen::CommandWriter noHelper({});  // the pictures save nothing
+    tesmolen::SystemResolverCache resolverCache(noHelper);
+    tesmolen::Program program{{}, ui, net, shell, windows, resolverCache,
+                              tesmolen::defaultStoredValues()};
     ui.createMainWindow([](tesmolen::UnitName, tesmolen::UiEvent) {});
     ui.dialogScript().active = true;  // a failed start-up reports without waiting for a click
     tesmolen::mainWindowCreated(program);

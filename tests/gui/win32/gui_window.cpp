@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "runtime/wide_text.hpp"
 #include "ui/unit_names.hpp"
 
 namespace tesmolen::testing {
@@ -31,6 +32,13 @@ GuiWindow::GuiWindow() {
     ui.showMainWindow();
     SetForegroundWindow(ui.mainWindow());
     pumpUntil([this] { return IsWindowVisible(ui.mainWindow()) != FALSE; });
+}
+
+Text GuiWindow::textOnScreen(UnitName name) {
+    std::wstring shown(static_cast<std::size_t>(GetWindowTextLengthW(control(name))) + 1, L'\0');
+    shown.resize(static_cast<std::size_t>(
+        GetWindowTextW(control(name), shown.data(), static_cast<int>(shown.size()))));
+    return wideToGbk(shown);
 }
 
 void GuiWindow::click(UnitName button) {

@@ -33,6 +33,8 @@ protected:
     GuiWindow();
 
     HWND control(UnitName name) { return ui.windowOf(name); }
+    // What a control shows, as GBK.
+    Text textOnScreen(UnitName name);
     // A left click on a button, as the mouse gives it.
     void click(UnitName button);
     // Types the text into an edit box, character by character.
@@ -56,8 +58,9 @@ protected:
         ownersOfOwnedBoxes.push_back(request.owner);
         return scriptedMessageBoxes(ownedBoxes)(request);
     }};
+    FakeResolverCache resolverCache;
     TempFolder temp;
-    Program program{{}, ui, net, shell, windows, {}};
+    Program program{{}, ui, net, shell, windows, resolverCache, {}};
     std::vector<std::pair<UnitName, UiEvent>> raised;
 };
 

@@ -14,6 +14,7 @@
 #include "runtime/codepage.hpp"
 #include "runtime/win32/message_box.hpp"
 #include "runtime/win32/win32_net.hpp"
+#include "runtime/win32/win32_resolver_cache.hpp"
 #include "runtime/win32/win32_shell.hpp"
 #include "runtime/win32/win32_ui.hpp"
 #include "runtime/win32/win32_window_system.hpp"
@@ -53,7 +54,8 @@ int main() {
     DialogScript boxes;
     boxes.active = true;
     Win32WindowSystem windows(scriptedMessageBoxes(boxes));
-    Program program{{}, ui, net, shell, windows, defaultStoredValues()};
+    Win32ResolverCache resolverCache;
+    Program program{{}, ui, net, shell, windows, resolverCache, defaultStoredValues()};
     ui.createMainWindow([](UnitName, UiEvent) {});
     ui.dialogScript().active = true;  // a failed start-up reports without waiting for a click
     mainWindowCreated(program);
