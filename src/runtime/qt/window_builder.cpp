@@ -24,6 +24,7 @@
 #include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/report_list_model.hpp"
+#include "runtime/qt/tab_chain.hpp"
 #include "runtime/qt/window_watcher.hpp"
 #include "ui/build_order.hpp"
 #include "ui/layout_decisions.hpp"
@@ -120,6 +121,7 @@ void WindowBuilder::build() {
     }
     buildMenus();
     stackUnits();
+    chainTabOrder(ui_, layout_);
     ui_.selectPage(layout_.initialPage);
 }
 
@@ -255,6 +257,7 @@ QWidget* WindowBuilder::buildEditBox(QWidget* parent, bool multiLine) {
     if (!multiLine) return new QLineEdit(parent);
     auto* box = new QPlainTextEdit(parent);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setTabChangesFocus(true);
     return box;
 }
 

@@ -97,6 +97,7 @@ void Win32Ui::endProcess(int exitCode) {
 void Win32Ui::createMainWindow(RaiseEvent raise) {
     raise_ = std::move(raise);
     WindowBuilder(*this, windowLayout()).build();
+    tabSteps_.emplace(*this, windowLayout());
 }
 
 void Win32Ui::showMainWindow() {
@@ -115,13 +116,19 @@ int Win32Ui::runMessageLoop() {
             break;
         }
         if (got == -1) break;
-        // Tab and the arrow keys move between the controls, as in a dialog.
-        if (IsWindow(window_) && IsDialogMessageW(window_, &message)) continue;
+        if (takeDialogKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     looping_ = false;
     return endedWith_.value_or(exitCode);
+}
+
+bool Win32Ui::takeDialogKey(MSG& message) {
+    if (!IsWindow(window_)) return false;
+    // Tab steps in the order of the screen; the arrow keys move between the controls, as in a
+    // dialog.
+    return (tabSteps_ && tabSteps_->step(message)) || IsDialogMessageW(window_, &message);
 }
 
 HWND Win32Ui::windowOf(UnitName name) const {

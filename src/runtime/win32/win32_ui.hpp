@@ -14,6 +14,7 @@
 #include "runtime/unit_table.hpp"
 #include "runtime/win32/gdi_owners.hpp"
 #include "runtime/win32/picture_button.hpp"
+#include "runtime/win32/tab_steps.hpp"
 #include "runtime/win32/win32_units.hpp"
 #include "runtime/window_runtime.hpp"
 
@@ -71,6 +72,8 @@ public:
     // The menus popped up so far, in order.
     const std::vector<std::u8string>& poppedUpMenus() const { return poppedUp_; }
     DialogScript& dialogScript() { return script_; }
+    // Hands a message of the message loop to the window as a dialog takes it: true when taken.
+    bool takeDialogKey(MSG& message);
 
 private:
     friend class WindowBuilder;
@@ -105,6 +108,7 @@ private:
     RaiseEvent raise_;
     DialogScript script_;
     std::optional<int> endedWith_;
+    std::optional<TabSteps> tabSteps_;
     bool looping_ = false;
 };
 
