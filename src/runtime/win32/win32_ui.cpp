@@ -98,6 +98,7 @@ void Win32Ui::createMainWindow(RaiseEvent raise) {
     raise_ = std::move(raise);
     WindowBuilder(*this, windowLayout()).build();
     tabSteps_.emplace(*this, windowLayout());
+    dpiChange_ = DpiChange(windowDpi(window_));
 }
 
 void Win32Ui::showMainWindow() {
@@ -222,6 +223,15 @@ LRESULT Win32Ui::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (ticked != timers_.end()) raise(ticked->second, UiEvent::timerTick);
             return 0;
         }
+        case WM_DPICHANGED:
+            // The units' places below the tab strip grow with it.
+            for (auto& [name, unit] : units_) {
+                const POINT origin = unit->origin();
+                unit->setOrigin({MulDiv(origin.x, LOWORD(wParam), dpiChange_.dpi()),
+                                 MulDiv(origin.y, LOWORD(wParam), dpiChange_.dpi())});
+            }
+            dpiChange_.apply(window_, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case publishRowsMessage:
             publishRows();
             return 0;

@@ -12,6 +12,7 @@
 #include "runtime/dialog_script.hpp"
 #include "runtime/ui.hpp"
 #include "runtime/unit_table.hpp"
+#include "runtime/win32/dpi_scale.hpp"
 #include "runtime/win32/gdi_owners.hpp"
 #include "runtime/win32/picture_button.hpp"
 #include "runtime/win32/tab_steps.hpp"
@@ -109,6 +110,7 @@ private:
     DialogScript script_;
     std::optional<int> endedWith_;
     std::optional<TabSteps> tabSteps_;
+    DpiChange dpiChange_;
     bool looping_ = false;
 };
 

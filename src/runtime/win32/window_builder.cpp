@@ -4,6 +4,7 @@
 #include <uxtheme.h>
 
 #include "runtime/codepage.hpp"
+#include "runtime/win32/dpi_scale.hpp"
 #include "runtime/win32/win32_pictures.hpp"
 #include "runtime/win32/win32_ui.hpp"
 #include "ui/build_order.hpp"
@@ -126,7 +127,7 @@ WindowBuilder::WindowBuilder(Win32Ui& ui, const WindowLayout& layout) : ui_(ui),
 void WindowBuilder::build() {
     buildWindow();
     for (const UnitSpec* spec : unitsInBuildOrder(layout_)) {
-        buildUnit(*spec, containers_.find(spec->parent)->second);
+        buildUnit(atDpi(*spec, dpi_), containers_.find(spec->parent)->second);
     }
     buildMenus();
     stackUnits();
@@ -136,21 +137,23 @@ void WindowBuilder::build() {
 void WindowBuilder::buildWindow() {
     const WindowSpec& spec = layout_.window;
     registerClasses(&Win32Ui::windowProcedure);
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    LOGFONTW look = metrics.lfMessageFont;
-    look.lfHeight = -guiFontPixels;
-    look.lfWeight = FW_NORMAL;
-    look.lfCharSet = GB2312_CHARSET;
-    ui_.fonts_.emplace_back(CreateFontIndirectW(&look));
-    defaultFont_ = ui_.fonts_.back().get();
-
     const std::wstring title = gbkToWide(gbk(spec.title));
     CreateWindowExW(WS_EX_CONTROLPARENT, mainWindowClass, title.c_str(),
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                     spec.left, spec.top, spec.outerWidth, spec.outerHeight, nullptr, nullptr,
                     GetModuleHandleW(nullptr), &ui_);
+    dpi_ = windowDpi(ui_.window_);
+    SetWindowPos(ui_.window_, nullptr, 0, 0, atDpi(spec.outerWidth, dpi_),
+                 atDpi(spec.outerHeight, dpi_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    LOGFONTW look = metrics.lfMessageFont;
+    look.lfHeight = -atDpi(guiFontPixels, dpi_);
+    look.lfWeight = FW_NORMAL;
+    look.lfCharSet = GB2312_CHARSET;
+    ui_.fonts_.emplace_back(CreateFontIndirectW(&look));
+    defaultFont_ = ui_.fonts_.back().get();
     ui_.windowUnit_ = std::make_unique<Win32Unit>(
         UnitPlace{.window = ui_.window_, .text = TextPlace::windowText});
     ui_.windowUnit_->setText(gbk(spec.title));
@@ -300,12 +303,12 @@ HWND WindowBuilder::buildTabPage(const UnitSpec& spec, const Container& tabContr
                  reinterpret_cast<LPARAM>(&item));
     // The page starts below the tab strip; its units are placed from the tab control's corner.
     UnitSpec page = spec;
-    page.top = tabStripHeight;
-    page.height = spec.height - tabStripHeight;
+    page.top = atDpi(tabStripHeight, dpi_);
+    page.height = spec.height - page.top;
     HWND window =
         createControl(containerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, page, tabControl);
     ui_.pages_.push_back(window);
-    addContainer(spec, window, tabControl, POINT{0, tabStripHeight});
+    addContainer(spec, window, tabControl, POINT{0, page.top});
     return window;
 }
 
@@ -325,7 +328,7 @@ HWND WindowBuilder::buildReportList(const UnitSpec& spec, const Container& paren
         LVCOLUMNW entry{};
         entry.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         entry.fmt = LVCFMT_LEFT;
-        entry.cx = column.width;
+        entry.cx = atDpi(column.width, dpi_);
         entry.pszText = const_cast<wchar_t*>(header.c_str());
         SendMessageW(view, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index++),
                      reinterpret_cast<LPARAM>(&entry));
@@ -350,7 +353,7 @@ HWND WindowBuilder::buildPictureButton(const UnitSpec& spec, const Container& pa
 void WindowBuilder::addContainer(const UnitSpec& spec, HWND window, const Container& parent,
                                  POINT origin) {
     Container container{window, origin, parent.background, parent.colour,
-                        spec.kind == UnitKind::groupBox ? groupFrameWidth : 0};
+                        spec.kind == UnitKind::groupBox ? atDpi(groupFrameWidth, dpi_) : 0};
     if (spec.background) {
         container.colour = win32Colour(*spec.background);
         container.background = ui_.brush(container.colour);
