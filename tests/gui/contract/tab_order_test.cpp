@@ -27,19 +27,12 @@ TEST_F(TabOrder, TabAndShiftTabVisitTheShownEditorUnitsInReadingOrder) {
     };
     // The buttons right of 新建规则 and 屏蔽网址 and the preview are disabled at first. The IP box
     // is entered at its first field from either side and left from its second.
-    run({{'\t', false, unit::siteNameBox},
-         {'\t', false, unit::hostBox},
-         {'\t', false, unit::ipBox},
-         {'7', false, unit::ipBox},
-         {'.', false, unit::ipBox},
-         {'\t', false, unit::clearIpButton},
-         {'\t', false, unit::newRuleButton},
-         {'\t', true, unit::clearIpButton},
-         {'\t', true, unit::ipBox},
-         {'8', false, unit::ipBox},
-         {'.', false, unit::ipBox},
-         {'\t', true, unit::hostBox},
-         {'\t', true, unit::siteNameBox},
+    // clang-format off
+    run({{'\t', false, unit::siteNameBox}, {'\t', false, unit::hostBox}, {'\t', false, unit::ipBox},
+         {'7', false, unit::ipBox}, {'.', false, unit::ipBox}, {'\t', false, unit::clearIpButton},
+         {'\t', false, unit::newRuleButton}, {'\t', true, unit::clearIpButton},
+         {'\t', true, unit::ipBox}, {'8', false, unit::ipBox}, {'.', false, unit::ipBox},
+         {'\t', true, unit::hostBox}, {'\t', true, unit::siteNameBox},
          {'\t', true, unit::newRuleButton}});
     EXPECT_EQ(ui.unit(unit::ipBox).text(), "8.0.0.0");
 
@@ -47,11 +40,10 @@ TEST_F(TabOrder, TabAndShiftTabVisitTheShownEditorUnitsInReadingOrder) {
     ui.unit(unit::exportButton).setEnabled(true);
     ui.unit(unit::addEntryButton).setEnabled(true);
     ui.unit(unit::clearIpButton).setVisible(false);
-    run({{'\t', false, unit::exportButton},
-         {'\t', false, unit::hostBox},
-         {'\t', false, unit::addEntryButton},
-         {'\t', false, unit::ipBox},
+    run({{'\t', false, unit::exportButton}, {'\t', false, unit::hostBox},
+         {'\t', false, unit::addEntryButton}, {'\t', false, unit::ipBox},
          {'\t', false, unit::newRuleButton}});
+    // clang-format on
 }
 
 }  // namespace
