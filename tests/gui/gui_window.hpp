@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QWidget>
 
 #include <chrono>
@@ -16,11 +17,13 @@
 
 #include "app/application.hpp"
 #include "app/bindings.hpp"
+#include "runtime/codepage.hpp"
 #include "runtime/qt/curl_net.hpp"
 #include "runtime/qt/qt_text.hpp"
 #include "runtime/qt/qt_ui.hpp"
 #include "runtime/qt/qt_window_system.hpp"
 #include "support/test_program.hpp"
+#include "ui/layout.hpp"
 
 namespace tesmolen::testing {
 
@@ -59,6 +62,30 @@ protected:
     Text textOnScreen(UnitName name) {
         auto* edit = widget<QPlainTextEdit>(name);
         return edit ? fromQString(withCrLf(edit->toPlainText())) : Text("(no text box)");
+    }
+
+    // The keyboard: a unit takes it, in the active window; a key is pressed where it is ('\t'
+    // for Tab); the name of the unit that has it.
+    void focus(UnitName name) {
+        ui.mainWindow()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ui.mainWindow()));
+        ui.widget(name)->setFocus(Qt::OtherFocusReason);
+    }
+    void press(wchar_t key, bool shift) {
+        QWidget* at = ui.mainWindow()->focusWidget();
+        if (key != L'\t') return QTest::keyClick(at, static_cast<char>(key));
+        QTest::keyClick(at, shift ? Qt::Key_Backtab : Qt::Key_Tab,
+                        shift ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    Text focused() {
+        QWidget* at = ui.mainWindow()->focusWidget();
+        for (const UnitSpec& spec : windowLayout().units) {
+            QWidget* unit = ui.widget(spec.name);
+            if (spec.focusable && unit != nullptr && (unit == at || unit->isAncestorOf(at))) {
+                return gbk(spec.name);
+            }
+        }
+        return {};
     }
 
     QtUi ui;

@@ -87,8 +87,10 @@ TEST_F(WindowLayoutTest, EveryUnitHasItsParentRectangleFlagsAndCaption) {
             EXPECT_EQ(unit.visible(), spec.visible);
             EXPECT_EQ(shownText(widget), withNewlines(toQString(spec.content)));
         }
-        // The Tab key visits the focusable units; the rule list takes the keyboard on a click.
-        EXPECT_EQ((widget->focusPolicy() & Qt::TabFocus) != 0, spec.focusable);
+        // The Tab key visits the enabled focusable units; the rule list and a disabled edit box
+        // take the keyboard on a click.
+        EXPECT_EQ((widget->focusPolicy() & Qt::TabFocus) != 0 && widget->isEnabled(),
+                  spec.focusable && spec.enabled);
         const bool readOnly = widget->property("readOnly").toBool();
         EXPECT_EQ(widget->isEnabled() && !readOnly, spec.enabled);
         if (spec.cursor != CursorShape::standard) {

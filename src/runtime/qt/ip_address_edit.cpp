@@ -41,6 +41,8 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
         field->setAlignment(Qt::AlignCenter);
         field->setValidator(digits);
         field->installEventFilter(this);
+        // Tab enters the box at its first field; "." and the arrows move between the fields.
+        if (i > 0) field->setFocusPolicy(Qt::ClickFocus);
         connect(field, &QLineEdit::textEdited, this, [this, i] { fieldEdited(i); });
         fields_[static_cast<std::size_t>(i)] = field;
         row->addWidget(field, 1);
@@ -96,6 +98,19 @@ bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
             focusField(i - 1);
             return true;
         }
+        const bool atEnd = field->cursorPosition() == field->text().size();
+        if (key->key() == Qt::Key_Left && field->cursorPosition() == 0 && i > 0) {
+            focusField(i - 1);
+            return true;
+        }
+        if (key->key() == Qt::Key_Right && atEnd && i < 3) {
+            focusField(i + 1);
+            return true;
+        }
+        // Shift+Tab leaves the box before its first field, from whichever field it is pressed in.
+        const bool backtab = key->key() == Qt::Key_Backtab ||
+                             (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier) != 0);
+        if (backtab && i > 0) fields_[0]->setFocus(Qt::BacktabFocusReason);
     }
     return QFrame::eventFilter(watched, event);
 }

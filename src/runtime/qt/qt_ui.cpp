@@ -10,6 +10,7 @@
 #include "runtime/qt/chinese_desktop.hpp"
 #include "runtime/qt/message_box.hpp"
 #include "runtime/qt/qt_text.hpp"
+#include "runtime/qt/tab_chain.hpp"
 #include "runtime/qt/window_builder.hpp"
 #include "ui/layout.hpp"
 
@@ -73,6 +74,7 @@ void QtUi::createMainWindow(RaiseEvent raise) {
     raise_ = std::move(raise);
     built_ = WindowBuilder(windowLayout(), {.events = *this, .looping = looping_, .script = script_})
                  .build();
+    chainTabOrder(*this, windowLayout());
     selectPage(windowLayout().initialPage);
 }
 

@@ -38,6 +38,8 @@ void QtUnit::setEnabled(bool enabled) {
         return;
     }
     widget_->setProperty("readOnly", !enabled);
+    // Tab passes a disabled box by; a click still lets the user copy its text.
+    widget_->setFocusPolicy(enabled ? Qt::StrongFocus : Qt::ClickFocus);
     if (!changed) return;
     // A read-only box takes the background of the window around it, as a disabled one would.
     QPalette palette = widget_->palette();

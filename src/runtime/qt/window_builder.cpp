@@ -256,6 +256,7 @@ QWidget* WindowBuilder::buildEditBox(QWidget* parent, bool multiLine) {
     if (!multiLine) return new QLineEdit(parent);
     auto* box = new QPlainTextEdit(parent);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setTabChangesFocus(true);
     return box;
 }
 

@@ -93,6 +93,8 @@ void Win32Ui::createMainWindow(RaiseEvent raise) {
                                             .script = script_})
                  .build();
     selectPage(windowLayout().initialPage);
+    tabSteps_.emplace(*this, windowLayout());
+    dpiChange_ = DpiChange(windowDpi(built_.window));
 }
 
 void Win32Ui::showMainWindow() {
@@ -111,13 +113,19 @@ int Win32Ui::runMessageLoop() {
             break;
         }
         if (got == -1) break;
-        // Tab and the arrow keys move between the controls, as in a dialog.
-        if (IsWindow(built_.window) && IsDialogMessageW(built_.window, &message)) continue;
+        if (takeDialogKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
     looping_ = false;
     return endedWith_.value_or(exitCode);
+}
+
+bool Win32Ui::takeDialogKey(MSG& message) {
+    if (!IsWindow(built_.window)) return false;
+    // Tab steps in the order of the screen; the arrow keys move between the controls, as in a
+    // dialog.
+    return (tabSteps_ && tabSteps_->step(message)) || IsDialogMessageW(built_.window, &message);
 }
 
 HWND Win32Ui::windowOf(UnitName name) const {
@@ -204,6 +212,15 @@ LRESULT Win32Ui::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
             if (ticked != built_.timers.end()) raise(ticked->second, UiEvent::timerTick);
             return 0;
         }
+        case WM_DPICHANGED:
+            // The units' places below the tab strip grow with it.
+            for (auto& [name, unit] : built_.units) {
+                const POINT origin = unit->origin();
+                unit->setOrigin({MulDiv(origin.x, LOWORD(wParam), dpiChange_.dpi()),
+                                 MulDiv(origin.y, LOWORD(wParam), dpiChange_.dpi())});
+            }
+            dpiChange_.apply(built_.window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case publishRowsMessage:
             publishRows();
             return 0;

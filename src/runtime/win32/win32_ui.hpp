@@ -8,6 +8,8 @@
 
 #include "runtime/dialog_script.hpp"
 #include "runtime/ui.hpp"
+#include "runtime/win32/dpi_scale.hpp"
+#include "runtime/win32/tab_steps.hpp"
 #include "runtime/win32/window_builder.hpp"
 #include "runtime/window_runtime.hpp"
 
@@ -51,6 +53,8 @@ public:
     // The menus popped up so far, in order.
     const std::vector<std::u8string>& poppedUpMenus() const { return poppedUp_; }
     DialogScript& dialogScript() { return script_; }
+    // Hands a message of the message loop to the window as a dialog takes it: true when taken.
+    bool takeDialogKey(MSG& message);
 
 private:
     void raise(UnitName unit, UiEvent event);
@@ -68,6 +72,8 @@ private:
     RaiseEvent raise_;
     DialogScript script_;
     std::optional<int> endedWith_;
+    std::optional<TabSteps> tabSteps_;
+    DpiChange dpiChange_;
     bool looping_ = false;
 };
 

@@ -57,6 +57,7 @@ public:
     HWND window() const { return place_.window; }
     // Where the parent's window lies in the units' coordinates.
     void setOrigin(POINT origin) { place_.origin = origin; }
+    POINT origin() const { return place_.origin; }
     // Edit boxes that only display their text while disabled.
     void disableAsReadOnly() { disabledAsReadOnly_ = true; }
     bool multiLine() const;

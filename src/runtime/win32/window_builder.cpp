@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "runtime/codepage.hpp"
+#include "runtime/win32/dpi_scale.hpp"
 #include "runtime/win32/win32_pictures.hpp"
 #include "ui/build_order.hpp"
 #include "ui/layout_decisions.hpp"
@@ -128,7 +129,7 @@ WindowBuilder::WindowBuilder(const WindowLayout& layout, WindowHooks hooks)
 BuiltWindow WindowBuilder::build() {
     buildWindow();
     for (const UnitSpec* spec : unitsInBuildOrder(layout_)) {
-        buildUnit(*spec, containers_.find(spec->parent)->second);
+        buildUnit(atDpi(*spec, dpi_), containers_.find(spec->parent)->second);
     }
     buildMenus();
     stackUnits();
@@ -138,21 +139,23 @@ BuiltWindow WindowBuilder::build() {
 void WindowBuilder::buildWindow() {
     const WindowSpec& spec = layout_.window;
     registerClasses(hooks_.procedure);
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    LOGFONTW look = metrics.lfMessageFont;
-    look.lfHeight = -guiFontPixels;
-    look.lfWeight = FW_NORMAL;
-    look.lfCharSet = GB2312_CHARSET;
-    built_.fonts.emplace_back(CreateFontIndirectW(&look));
-    defaultFont_ = built_.fonts.back().get();
-
     const std::wstring title = gbkToWide(gbk(spec.title));
     built_.window = CreateWindowExW(WS_EX_CONTROLPARENT, mainWindowClass, title.c_str(),
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                     spec.left, spec.top, spec.outerWidth, spec.outerHeight, nullptr, nullptr,
                     GetModuleHandleW(nullptr), hooks_.procedureData);
+    dpi_ = windowDpi(built_.window);
+    SetWindowPos(built_.window, nullptr, 0, 0, atDpi(spec.outerWidth, dpi_),
+                 atDpi(spec.outerHeight, dpi_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    LOGFONTW look = metrics.lfMessageFont;
+    look.lfHeight = -atDpi(guiFontPixels, dpi_);
+    look.lfWeight = FW_NORMAL;
+    look.lfCharSet = GB2312_CHARSET;
+    built_.fonts.emplace_back(CreateFontIndirectW(&look));
+    defaultFont_ = built_.fonts.back().get();
     built_.windowUnit = std::make_unique<Win32Unit>(
         UnitPlace{.window = built_.window, .text = TextPlace::windowText});
     built_.windowUnit->setText(gbk(spec.title));
@@ -302,12 +305,12 @@ HWND WindowBuilder::buildTabPage(const UnitSpec& spec, const Container& tabContr
                  reinterpret_cast<LPARAM>(&item));
     // The page starts below the tab strip; its units are placed from the tab control's corner.
     UnitSpec page = spec;
-    page.top = tabStripHeight;
-    page.height = spec.height - tabStripHeight;
+    page.top = atDpi(tabStripHeight, dpi_);
+    page.height = spec.height - page.top;
     HWND window =
         createControl(containerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, page, tabControl);
     built_.pages.push_back(window);
-    addContainer(spec, window, tabControl, POINT{0, tabStripHeight});
+    addContainer(spec, window, tabControl, POINT{0, page.top});
     return window;
 }
 
@@ -327,7 +330,7 @@ HWND WindowBuilder::buildReportList(const UnitSpec& spec, const Container& paren
         LVCOLUMNW entry{};
         entry.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         entry.fmt = LVCFMT_LEFT;
-        entry.cx = column.width;
+        entry.cx = atDpi(column.width, dpi_);
         entry.pszText = const_cast<wchar_t*>(header.c_str());
         SendMessageW(view, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index++),
                      reinterpret_cast<LPARAM>(&entry));
@@ -352,7 +355,7 @@ HWND WindowBuilder::buildPictureButton(const UnitSpec& spec, const Container& pa
 void WindowBuilder::addContainer(const UnitSpec& spec, HWND window, const Container& parent,
                                  POINT origin) {
     Container container{window, origin, parent.background, parent.colour,
-                        spec.kind == UnitKind::groupBox ? groupFrameWidth : 0};
+                        spec.kind == UnitKind::groupBox ? atDpi(groupFrameWidth, dpi_) : 0};
     if (spec.background) {
         container.colour = win32Colour(*spec.background);
         container.background = brush(container.colour);

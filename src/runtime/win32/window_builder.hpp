@@ -98,6 +98,8 @@ private:
     WindowHooks hooks_;
     BuiltWindow built_;
     HFONT defaultFont_ = nullptr;
+    // The DPI the window is shown at, by which the layout's lengths grow.
+    int dpi_ = 96;
     int nextId_ = 100;
     // Every container by its unit's name; the main window under the empty name.
     std::map<std::u8string, Container, std::less<>> containers_;

@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include "runtime/codepage.hpp"
 #include "runtime/wide_text.hpp"
+#include "ui/layout.hpp"
 #include "ui/unit_names.hpp"
 
 namespace tesmolen::testing {
@@ -109,6 +111,29 @@ std::vector<Text> GuiWindow::bodies() {
     ReportList& list = ui.list(unit::ruleList);
     for (int row = 0; row < list.rowCount(); ++row) rows.push_back(list.cell(row, 1));
     return rows;
+}
+
+void GuiWindow::press(wchar_t key, bool shift) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG message{};
+    message.hwnd = GetFocus();
+    message.message = key == L'\t' ? WM_KEYDOWN : WM_CHAR;
+    message.wParam = key == L'\t' ? VK_TAB : key;
+    if (!ui.takeDialogKey(message)) DispatchMessageW(&message);
+}
+
+Text GuiWindow::focused() {
+    HWND focus = GetFocus();
+    for (const UnitSpec& spec : windowLayout().units) {
+        HWND unit = control(spec.name);
+        if (spec.focusable && unit != nullptr && (unit == focus || IsChild(unit, focus))) {
+            return gbk(spec.name);
+        }
+    }
+    return {};
 }
 
 }  // namespace tesmolen::testing

@@ -47,6 +47,11 @@ protected:
     std::wstring shownCell(int row, int column);
     int shownRows();
     std::vector<Text> bodies();
+    // The keyboard: a unit takes it; a key is pressed where it is and handled as the program's
+    // message loop handles it ('\t' for Tab); the name of the unit that has it.
+    void focus(UnitName name) { SetFocus(control(name)); }
+    void press(wchar_t key, bool shift);
+    Text focused();
     const std::vector<ShownBox>& boxes() { return ui.dialogScript().shownBoxes; }
 
     Win32Ui ui;

@@ -59,6 +59,24 @@ TEST_F(Units, EveryControlHasTheTablesRectangle) {
     EXPECT_GT(checked, 30);
 }
 
+TEST_F(Units, AtTwiceTheDpiEveryControlAndFontIsTwiceAsLarge) {
+    RECT place{0, 0, 846, 850};
+    SendMessageW(ui.mainWindow(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+                 reinterpret_cast<LPARAM>(&place));
+    for (const UnitSpec& spec : windowLayout().units) {
+        if (control(spec.name) == nullptr || spec.kind == UnitKind::tabPage) continue;
+        EXPECT_EQ(ui.unit(spec.name).left(), 2 * spec.left);
+        EXPECT_EQ(ui.unit(spec.name).top(), 2 * spec.top);
+    }
+    RECT box;
+    GetWindowRect(control(unit::hostBox), &box);
+    EXPECT_EQ(box.right - box.left, 2 * 176);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(unit::hostBox), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -24);
+}
+
 TEST_F(Units, EarlierUnitsOfAParentLieAbove) {
     EXPECT_TRUE(liesAbove(control(unit::noticeBox), control(unit::instructionsGroup)));
     EXPECT_TRUE(liesAbove(control(unit::ruleList), control(unit::hintLabel)));
