@@ -2,6 +2,8 @@
 // What a message box looks like and what the user answered, in the same words for every
 // realisation: each maps these once to its toolkit's buttons, icons and results.
 
+#include <span>
+
 namespace tesmolen {
 
 enum class MessageButtons { ok, yesNo };
@@ -28,6 +30,30 @@ constexpr bool offers(MessageButtons buttons, Answer answer) {
 // The answer to a box that nobody answers: OK to a report, No to a question.
 constexpr Answer cautiousAnswer(MessageButtons buttons) {
     return buttons == MessageButtons::yesNo ? Answer::no : Answer::ok;
+}
+
+// A realisation's button for an answer; each keeps one table of these and reads it both ways.
+template <typename Button>
+struct AnswerButton {
+    Answer answer;
+    Button button;
+};
+
+template <typename Button>
+constexpr Button buttonFor(std::span<const AnswerButton<Button>> table, Answer answer,
+                           Button noButton) {
+    for (const AnswerButton<Button>& entry : table) {
+        if (entry.answer == answer) return entry.button;
+    }
+    return noButton;
+}
+
+template <typename Button>
+constexpr Answer answerFor(std::span<const AnswerButton<Button>> table, Button button) {
+    for (const AnswerButton<Button>& entry : table) {
+        if (entry.button == button) return entry.answer;
+    }
+    return Answer::none;
 }
 
 }  // namespace tesmolen

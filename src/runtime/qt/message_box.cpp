@@ -17,31 +17,18 @@ QMessageBox::Icon iconOf(MessageIcon icon) {
     return icon == MessageIcon::information ? QMessageBox::Information : QMessageBox::NoIcon;
 }
 
+constexpr AnswerButton<QMessageBox::StandardButton> answerButtons[] = {
+    {Answer::yes, QMessageBox::Yes},
+    {Answer::no, QMessageBox::No},
+    {Answer::ok, QMessageBox::Ok},
+};
+
 QMessageBox::StandardButton buttonOf(Answer answer) {
-    switch (answer) {
-        case Answer::yes:
-            return QMessageBox::Yes;
-        case Answer::no:
-            return QMessageBox::No;
-        case Answer::ok:
-            return QMessageBox::Ok;
-        case Answer::none:
-            break;
-    }
-    return QMessageBox::NoButton;
+    return buttonFor<QMessageBox::StandardButton>(answerButtons, answer, QMessageBox::NoButton);
 }
 
 Answer answerOf(QMessageBox::StandardButton button) {
-    switch (button) {
-        case QMessageBox::Yes:
-            return Answer::yes;
-        case QMessageBox::No:
-            return Answer::no;
-        case QMessageBox::Ok:
-            return Answer::ok;
-        default:
-            return Answer::none;
-    }
+    return answerFor<QMessageBox::StandardButton>(answerButtons, button);
 }
 
 }  // namespace

@@ -48,31 +48,18 @@ UINT styleBits(BoxStyle style) {
            (style.icon == MessageIcon::information ? MB_ICONINFORMATION : 0);
 }
 
+constexpr AnswerButton<int> answerButtons[] = {
+    {Answer::yes, IDYES},
+    {Answer::no, IDNO},
+    {Answer::ok, IDOK},
+};
+
 int buttonId(Answer answer) {
-    switch (answer) {
-        case Answer::yes:
-            return IDYES;
-        case Answer::no:
-            return IDNO;
-        case Answer::ok:
-            return IDOK;
-        case Answer::none:
-            break;
-    }
-    return 0;
+    return buttonFor<int>(answerButtons, answer, 0);
 }
 
 Answer answerOf(int buttonId) {
-    switch (buttonId) {
-        case IDYES:
-            return Answer::yes;
-        case IDNO:
-            return Answer::no;
-        case IDOK:
-            return Answer::ok;
-        default:
-            return Answer::none;
-    }
+    return answerFor<int>(answerButtons, buttonId);
 }
 
 }  // namespace
